@@ -1,0 +1,39 @@
+# A thin front over CMake. `make run` and `make test` set up a fresh Debian 12
+# machine first (the cross compiler, Wine, Xvfb), then build.
+.PHONY: run test setup build build-native build-windows test-native test-wine screenshots clean
+
+BUILD := build
+JOBS ?= $(shell nproc)
+COMMAND ?= echo
+
+run: setup build-windows
+	scripts/run.sh $(COMMAND)
+
+test: setup build-native build-windows test-native test-wine
+
+setup:
+	@scripts/setup.sh
+
+build: build-native build-windows
+
+build-windows:
+	@[ -f $(BUILD)/windows/CMakeCache.txt ] || cmake -S . -B $(BUILD)/windows \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/windows -j $(JOBS)
+
+build-native:
+	@[ -f $(BUILD)/native/CMakeCache.txt ] || cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(BUILD)/native -j $(JOBS)
+
+test-native: build-native
+	ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
+
+# The dialogs share one X display, so the GUI tests run one at a time.
+test-wine: build-windows
+	scripts/wine-session.sh --xvfb ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
+
+screenshots: setup build-windows
+	scripts/wine-session.sh --xvfb scripts/screenshots.sh
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+// The one buffer through which every command procedure hands its command
+// text to the host. A text stays valid until the next Store, which may move it.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "toolkit/scoped_handles.h"
+
+namespace plugin {
+
+class CommandTextBuffer {
+ public:
+  CommandTextBuffer();
+  CommandTextBuffer(const CommandTextBuffer&) = delete;
+  CommandTextBuffer& operator=(const CommandTextBuffer&) = delete;
+
+  // Copies `text` with a terminating zero into the buffer and returns the
+  // copy; never null, and empty text gives a single zero byte.
+  const char* Store(std::string_view text);
+
+  std::size_t Capacity() const { return capacity_; }
+
+ private:
+  toolkit::ScopedHeap heap_;  // the buffer's own heap; freeing it frees the buffer
+  char* data_ = nullptr;
+  std::size_t capacity_ = 0;
+};
+
+}  // namespace plugin

@@ -1,0 +1,52 @@
+#include "plugin/dialog_sequence.h"
+
+#include <windows.h>
+
+#include "plugin/command_text_buffer.h"
+#include "plugin/library.h"
+#include "toolkit/dialog.h"
+
+namespace plugin {
+
+namespace {
+
+// Runs the event loop until "Hinzufügen", "Abbrechen" or the close event
+// ends it; returns the result text. A quit message that the loop took from
+// the host's queue is posted again once the dialog is over, so that the
+// host's own loop still sees it.
+std::string RunEventLoop(CommandDialog& dialog, bool& quitSeen, WPARAM& quitCode) {
+  for (;;) {
+    const int event = toolkit::WaitEvent(-1);
+    if (event == toolkit::event::Gadget) {
+      GadgetOutcome outcome = dialog.OnGadgetEvent(toolkit::EventGadget(), toolkit::EventType());
+      if (outcome.action == GadgetOutcome::Action::Add) return std::move(outcome.commandText);
+      if (outcome.action == GadgetOutcome::Action::Cancel) return {};
+    } else if (event == toolkit::event::Close) {
+      return {};
+    } else if (event == WM_QUIT) {
+      quitSeen = true;
+      quitCode = toolkit::EventMessageWParam();
+    }
+  }
+}
+
+}  // namespace
+
+const char* RunCommandDialog(CommandDialog& dialog) {
+  std::string resultText;
+  dialog.Prepare();
+  const DialogWindow w = dialog.Window();
+  const int window =
+      toolkit::OpenWindow(toolkit::AnyNumber, w.x, w.y, w.innerWidth, w.innerHeight, w.title, w.flags);
+  if (window != 0) {
+    dialog.CreateGadgets();
+    bool quitSeen = false;
+    WPARAM quitCode = 0;
+    resultText = RunEventLoop(dialog, quitSeen, quitCode);
+    toolkit::CloseWindow(window);
+    if (quitSeen) PostQuitMessage(static_cast<int>(quitCode));
+  }
+  return CommandTexts().Store(resultText);
+}
+
+}  // namespace plugin

@@ -1,0 +1,47 @@
+// The steps every command procedure runs: open the dialog, create its
+// gadgets, run its event loop, close it and hand back the command text.
+// A dialog supplies only its window, gadgets and event rules.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace plugin {
+
+struct DialogWindow {
+  const char* title;
+  int innerWidth;
+  int innerHeight;
+  std::uint32_t flags;
+  int x = 0;  // used only without a centring flag
+  int y = 0;
+};
+
+// What a gadget event does to the dialog.
+struct GadgetOutcome {
+  enum class Action { Continue, Cancel, Add };
+  Action action = Action::Continue;
+  std::string commandText;  // with Add
+
+  static GadgetOutcome Continue() { return {}; }
+  static GadgetOutcome Cancel() { return {Action::Cancel, {}}; }
+  static GadgetOutcome Add(std::string text) { return {Action::Add, std::move(text)}; }
+};
+
+class CommandDialog {
+ public:
+  virtual ~CommandDialog() = default;
+  virtual DialogWindow Window() const = 0;
+  // Work before the window exists (images, fonts).
+  virtual void Prepare() {}
+  // Creates the gadgets in the freshly opened window and sets their states.
+  virtual void CreateGadgets() = 0;
+  virtual GadgetOutcome OnGadgetEvent(int gadget, int type) = 0;
+};
+
+// Runs the dialog on the calling thread and returns its command text in the
+// command text buffer: never null, empty on cancel, on the close box and
+// when the window cannot be opened.
+const char* RunCommandDialog(CommandDialog& dialog);
+
+}  // namespace plugin

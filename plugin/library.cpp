@@ -1,0 +1,41 @@
+#include "plugin/library.h"
+
+#include <optional>
+
+#include "plugin/command_text_buffer.h"
+#include "toolkit/dialog.h"
+#include "toolkit/scoped_handles.h"
+
+namespace plugin {
+
+namespace {
+
+constexpr SIZE_T RecordHeapStartSize = 4096;
+constexpr SIZE_T DynamicObjectHeapStartSize = 1024;
+
+struct Library {
+  // Serialised by the system: the host may load, call and unload from different threads.
+  toolkit::ScopedHeap recordHeap{HeapCreate(0, RecordHeapStartSize, 0)};
+  CommandTextBuffer commandTexts;
+  toolkit::ScopedHeap dynamicObjectHeap{HeapCreate(0, DynamicObjectHeapStartSize, 0)};
+};
+
+// Emptied at shut-down; nothing of it is left for the C runtime's exit.
+std::optional<Library> library;
+
+}  // namespace
+
+void StartUp(HINSTANCE module) {
+  library.emplace();
+  toolkit::StartDialogToolkit(module, library->recordHeap.Get(), library->dynamicObjectHeap.Get());
+}
+
+void ShutDown() {
+  if (!library) return;
+  toolkit::StopDialogToolkit();
+  library.reset();
+}
+
+CommandTextBuffer& CommandTexts() { return library->commandTexts; }
+
+}  // namespace plugin

@@ -1,0 +1,70 @@
+#!/bin/bash
+# Runs one command inside a ready Wine session and tears the session down on
+# every path: usage  wine-session.sh [--xvfb] COMMAND [ARGS...]
+#
+# - The Wine prefix lives in build/wine-prefix (made once, kept for speed).
+# - Without a display, or with --xvfb, a private Xvfb server is started on a
+#   free display number and stopped again by its process id.
+# - The prefix's wineserver runs persistently while the command runs, which
+#   turns every Wine start into a matter of milliseconds, and is stopped at
+#   the end.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+force_xvfb=0
+if [ "${1:-}" = --xvfb ]; then force_xvfb=1; shift; fi
+
+export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix}
+export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# The dialogs' texts are code page 1252; a generated German or Japanese glibc
+# locale would give Wine another ANSI code page.
+export LC_ALL=C.UTF-8
+# Wine links the prefix's Documents folder to $HOME: keep it out of the user's home.
+export HOME=$root/build/wine-home
+mkdir -p "$HOME"
+
+xvfb_pid=
+display_file=
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  [ -n "$display_file" ] && rm -f "$display_file"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+if [ "$force_xvfb" = 1 ] || [ -z "${DISPLAY:-}" ]; then
+  display_file=$(mktemp)
+  # -displayfd picks a free display number and writes it once the server is ready.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+  [ -s "$display_file" ] || { echo "wine-session: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=:$(head -n1 "$display_file")
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "wine-session: creating the Wine prefix $WINEPREFIX" >&2
+  wineboot -i >/dev/null 2>&1
+  # A crash prints a backtrace and ends the process instead of waiting for a click.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  # Without a window manager, managed windows get no frame and every destroyed
+  # top-level window stalls for two seconds; unmanaged ones are drawn by Wine.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d "Liberation Sans" /f >/dev/null 2>&1
+  wineserver -w
+fi
+
+# Wine draws the caption buttons with Marlett and dialogs look for Tahoma;
+# Debian ships both with Wine but does not put them where Wine finds them.
+for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
+  if [ -f "/usr/share/wine/fonts/$font" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/$font" ]; then
+    cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+done
+
+wineserver -p >/dev/null 2>&1 || true
+# Wine's helper processes inherit stdout: start them now, detached from any pipe.
+wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+
+"$@"

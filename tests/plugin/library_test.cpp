@@ -1,0 +1,136 @@
+// The library over many calls and loads: nothing may pile up in the host.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <thread>
+
+#include "tests/support/leak_counts.h"
+#include "tests/support/library_host.h"
+#include "tests/support/user_input.h"
+
+namespace {
+
+enum { TextField = 2, AddButton = 3, CancelButton = 4 };
+
+TEST(Library, DialogsNotBuiltYetGiveEmptyText) {
+  support::LoadedLibrary library;
+  for (const char* name : {"chkdsk", "color", "title", "xcopy"}) {
+    const char* text = library.Procedure(name)();
+    ASSERT_NE(text, nullptr) << name;
+    EXPECT_STREQ(text, "") << name;
+  }
+}
+
+// Window class names, kept in storage made before counting starts.
+using ClassNames = std::vector<std::array<char, 32>>;
+
+// The user's side of many echo calls: each dialog gets a text and is ended
+// by "Hinzufügen", "Abbrechen" or the close box in turn.
+void WorkEchoDialogs(int calls, ClassNames* classNames) {
+  for (int i = 0; i < calls; ++i) {
+    HWND dialog = support::WaitForDialog("Echo");
+    if (!dialog) {
+      ADD_FAILURE() << "call " << i << ": no dialog";
+      return;
+    }
+    if (classNames) GetClassNameA(dialog, (*classNames)[i].data(), 32);
+    char text[32];
+    std::snprintf(text, sizeof text, "Zeile %d", i);
+    SendMessageA(GetDlgItem(dialog, TextField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    switch (i % 3) {
+      case 0: PostMessageA(GetDlgItem(dialog, AddButton), BM_CLICK, 0, 0); break;
+      case 1: PostMessageA(GetDlgItem(dialog, CancelButton), BM_CLICK, 0, 0); break;
+      default: PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    }
+    if (!support::WaitForWindowGone(dialog)) {
+      ADD_FAILURE() << "call " << i << ": dialog stays open";
+      return;
+    }
+  }
+}
+
+void CallEcho(support::CommandProcedure echo, int calls, ClassNames* classNames = nullptr) {
+  std::thread user(WorkEchoDialogs, calls, classNames);
+  for (int i = 0; i < calls; ++i) {
+    const char* text = echo();
+    char expected[32] = "";
+    if (i % 3 == 0) std::snprintf(expected, sizeof expected, "echo Zeile %d", i);
+    if (std::strcmp(text, expected) != 0) ADD_FAILURE() << "call " << i << " gave '" << text << "'";
+  }
+  user.join();
+}
+
+TEST(Library, TwoHundredEchoCallsLeaveNothingBehind) {
+  support::LoadedLibrary library;
+  auto echo = library.Procedure("echo");
+  CallEcho(echo, 60);  // Wine fills its GDI caches over the first few dozen windows
+  ClassNames classNames(200);
+  const support::ResourceCounts before = support::CountResources();
+  CallEcho(echo, 200, &classNames);
+  const support::ResourceCounts after = support::CountResources();
+
+  std::printf("200 echo calls: before %s\n                after  %s\n",
+              support::Describe(before).c_str(), support::Describe(after).c_str());
+  EXPECT_EQ(after.windows, before.windows);
+  // Wine 8 defers deleting a pen or font while a cached device context
+  // still has it selected (DrawFocusRect's pen, the controls' fonts), so one
+  // or two of its own may be alive at either count; a leak of one object a
+  // call would show 200.
+  EXPECT_LE(std::abs(after.gdiDrawingObjects - before.gdiDrawingObjects), 2);
+  EXPECT_LT(after.gdiObjects - before.gdiObjects, 20) << "device contexts or regions pile up";
+  EXPECT_EQ(after.heaps, before.heaps);
+  EXPECT_EQ(after.heapBytes, before.heapBytes);
+  EXPECT_EQ(after.heapBlocks, before.heapBlocks);
+  std::set<std::string> distinct;
+  for (const auto& name : classNames) {
+    distinct.insert(name.data());
+    EXPECT_FALSE(support::ClassRegistered(library.Module(), name.data()))
+        << name.data() << " left registered";
+  }
+  EXPECT_EQ(distinct.size(), 200u) << "every dialog has a window class of its own";
+}
+
+struct Growth {
+  long long windows, gdiDrawingObjects, heaps, heapBytes, heapBlocks;
+};
+
+// Growth of the process over ten loads and unloads, each with `calls` calls.
+Growth GrowthOverTenLoads(int calls) {
+  const support::ResourceCounts before = support::CountResources();
+  for (int i = 0; i < 10; ++i) {
+    support::LoadedLibrary library;
+    if (calls) CallEcho(library.Procedure("echo"), calls);
+  }
+  const support::ResourceCounts after = support::CountResources();
+  EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr) << "the library is unloaded";
+  auto diff = [](auto a, auto b) { return static_cast<long long>(a) - static_cast<long long>(b); };
+  return {diff(after.windows, before.windows), diff(after.gdiDrawingObjects, before.gdiDrawingObjects),
+          diff(after.heaps, before.heaps), diff(after.heapBytes, before.heapBytes),
+          diff(after.heapBlocks, before.heapBlocks)};
+}
+
+// The statically linked GCC runtime keeps a few hundred bytes a load (its
+// unwinder's lazily made winpthreads locks); what the library itself makes
+// must all go, whatever its dialogs did.
+TEST(Library, UnloadingFreesEverythingTheDialogsMade) {
+  GrowthOverTenLoads(2);  // first-use caches
+  const Growth bare = GrowthOverTenLoads(0);
+  const Growth used = GrowthOverTenLoads(3);
+  std::printf("growth over 10 loads: without calls %lld bytes in %lld blocks, "
+              "with 3 calls each %lld bytes in %lld blocks\n",
+              bare.heapBytes, bare.heapBlocks, used.heapBytes, used.heapBlocks);
+  EXPECT_EQ(used.windows, 0);
+  EXPECT_LE(std::abs(used.gdiDrawingObjects), 2);
+  EXPECT_EQ(used.heaps, 0) << "a private heap outlived its library";
+  EXPECT_EQ(used.heapBytes, bare.heapBytes);
+  EXPECT_EQ(used.heapBlocks, bare.heapBlocks);
+  EXPECT_LE(bare.heapBytes, 10 * 512) << "more than the runtime's own records stays behind";
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+// Counts of what a dialog could leak, taken before and after many calls.
+// Wine's GetGuiResources is a stub, so GDI objects are counted in Wine's
+// shared handle table and windows by enumeration.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+namespace support {
+
+struct ResourceCounts {
+  int windows = 0;          // of the calling thread, children included
+  int gdiObjects = 0;       // of the process, all types
+  // What a library creates: fonts, brushes, pens, bitmaps, palettes. Device
+  // contexts and regions are left out: Wine makes and caches them for its
+  // own window management, and how many live at one moment varies.
+  int gdiDrawingObjects = 0;
+  int heaps = 0;               // of the process
+  std::size_t heapBytes = 0;  // busy bytes in every heap of the process
+  std::size_t heapBlocks = 0;
+};
+
+ResourceCounts CountResources();
+std::string Describe(const ResourceCounts& counts);
+
+// Whether a window class of that name is still registered for `module`.
+bool ClassRegistered(HINSTANCE module, const char* className);
+
+}  // namespace support

@@ -1,0 +1,174 @@
+#include "tests/support/user_input.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace support {
+
+namespace {
+
+void Send(std::vector<INPUT> inputs) {
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT Key(WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+INPUT Character(wchar_t character, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wScan = static_cast<WORD>(character);
+  input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+  return input;
+}
+
+INPUT MouseButton(DWORD flag) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  return input;
+}
+
+struct TitleSearch {
+  const char* title;
+  HWND found;
+};
+
+// Reads a caption without sending a message, so that a busy thread cannot
+// stall the search.
+std::string CaptionOf(HWND window) {
+  wchar_t wide[256];
+  const int length = InternalGetWindowText(window, wide, 256);
+  char narrow[512];
+  const int bytes = WideCharToMultiByte(1252, 0, wide, length, narrow, sizeof narrow, nullptr, nullptr);
+  return std::string(narrow, static_cast<std::size_t>(bytes));
+}
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM search) {
+  auto* s = reinterpret_cast<TitleSearch*>(search);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window) && CaptionOf(window) == s->title) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount64() > deadline) return false;
+    Sleep(5);
+  }
+}
+
+HWND WaitForWindow(const char* title, DWORD timeoutMs) {
+  TitleSearch search = {title, nullptr};
+  WaitUntil([&] {
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  }, timeoutMs);
+  return search.found;
+}
+
+HWND WaitForDialog(const char* title, DWORD timeoutMs) {
+  HWND dialog = WaitForWindow(title, timeoutMs);
+  DWORD_PTR ignored;
+  if (dialog && !SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored))
+    return nullptr;
+  return dialog;
+}
+
+bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
+  return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+}
+
+// The move travels with the buttons: a separate SetCursorPos reaches the X
+// server on its own and can trail the clicks (seen with Wine 8).
+void ClickAt(POINT screen) {
+  // Two clicks at one spot within the double-click time are a double click,
+  // which selects a word in a text field: wait as a person would.
+  static POINT lastPoint = {-1, -1};
+  static ULONGLONG lastTime = 0;
+  const ULONGLONG doubleClickTime = GetDoubleClickTime() + 50;
+  if (std::abs(screen.x - lastPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(screen.y - lastPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
+    const ULONGLONG since = GetTickCount64() - lastTime;
+    if (since < doubleClickTime) Sleep(static_cast<DWORD>(doubleClickTime - since));
+  }
+  lastPoint = screen;
+  INPUT move = MouseButton(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  move.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  move.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  Send({move});
+  WaitUntil([&] {
+    POINT now;
+    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+  }, 1000);
+  Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+  lastTime = GetTickCount64();
+}
+
+void Click(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+POINT CloseBoxPoint(HWND window) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  POINT client = {0, 0};
+  ClientToScreen(window, &client);
+  // The close box is the rightmost caption button, as high as the caption.
+  const int captionMiddle = (frame.top + client.y) / 2;
+  const int buttonWidth = GetSystemMetrics(SM_CXSIZE);
+  const int border = client.x - frame.left;
+  return {frame.right - border - buttonWidth / 2, captionMiddle + border / 2};
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> modifiers) {
+  std::vector<INPUT> inputs;
+  for (WORD modifier : modifiers) inputs.push_back(Key(modifier, false));
+  inputs.push_back(Key(key, false));
+  inputs.push_back(Key(key, true));
+  for (auto it = modifiers.end(); it != modifiers.begin();) inputs.push_back(Key(*--it, true));
+  Send(inputs);
+}
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    wchar_t wide = 0;
+    MultiByteToWideChar(1252, 0, &c, 1, &wide, 1);
+    Send({Character(wide, false), Character(wide, true)});
+  }
+}
+
+HWND FocusIn(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+std::string WindowText(HWND window) {
+  // WM_GETTEXT, unlike GetWindowText, also reads the caption of another thread's window.
+  const LRESULT length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  const LRESULT copied =
+      SendMessageA(window, WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return text;
+}
+
+}  // namespace support

@@ -1,0 +1,44 @@
+// A user at the keyboard and mouse: real input through SendInput, which
+// Wine delivers like the X server's own events, and waits that poll what
+// the windows show instead of sleeping a fixed time.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+namespace support {
+
+inline constexpr DWORD PatienceMs = 5000;
+
+// Polls `condition` until it holds or `timeoutMs` passed.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = PatienceMs);
+
+// A visible top-level window with exactly this title, waiting for it to appear.
+HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs);
+bool WaitForWindowGone(HWND window, DWORD timeoutMs = PatienceMs);
+// A dialog window of another thread, once that thread waits for events: a
+// sent message is only taken in by the owner's message wait, so its return
+// means the gadgets are made.
+HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs);
+
+// Left click at the centre of a window (a control), or at a screen point.
+void Click(HWND window);
+void ClickAt(POINT screen);
+// The middle of the close box that Wine draws on an unmanaged window.
+POINT CloseBoxPoint(HWND window);
+
+// Presses a key with modifiers held (VK_SHIFT, VK_MENU, VK_CONTROL).
+void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+// Types code page 1252 text character by character.
+void TypeText(const std::string& text);
+
+// The window with the keyboard focus in the thread that owns `window`.
+HWND FocusIn(HWND window);
+
+// A text read by its length, from any thread.
+std::string WindowText(HWND window);
+
+}  // namespace support

@@ -1,0 +1,93 @@
+// The dialog toolkit: numbered windows and gadgets, and the event wait.
+// Dialogs address everything by number; an unknown number does nothing and
+// yields 0, empty text or a null handle. Everything runs on the thread that
+// owns the windows; the state is one per process and unguarded.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/constants.h"
+
+namespace toolkit {
+
+// --- services -------------------------------------------------------------
+
+// Starts the window, font and gadget services. `module` owns the window
+// classes; the records live in `recordHeap`, dynamically numbered windows in
+// `dynamicObjectHeap` (both owned by the caller, who outlives the toolkit).
+void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap);
+// Closes every window still open, deletes every loaded font, frees the tables.
+void StopDialogToolkit();
+
+// --- windows --------------------------------------------------------------
+
+// Opens a top-level window with the given inner (client) size; AnyNumber picks
+// a free window number. Returns the window number, 0 when it cannot be opened.
+int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const char* title,
+               std::uint32_t flags);
+// Destroys the window with all its gadgets.
+void CloseWindow(int window);
+// The system handle of an open window, null otherwise.
+HWND WindowHandle(int window);
+// Fills the window's background with a colour value (-1: the class background).
+void SetWindowColour(int window, int colour);
+
+// Sees every message of the toolkit's windows first; returning anything but
+// NotHandled makes that the message's result.
+using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void SetWindowCallback(WindowCallback callback);
+
+// --- events ---------------------------------------------------------------
+
+// Dispatches the thread's next message and returns its event kind; see
+// constants.h. timeoutMs: -1 waits without limit, 0 and more return
+// event::None when no message came in time.
+int WaitEvent(int timeoutMs);
+int EventGadget();
+int EventType();
+int EventWindow();
+// The wParam of the message whose identifier the last wait returned (a quit
+// message's exit code, for instance).
+WPARAM EventMessageWParam();
+
+// --- gadgets --------------------------------------------------------------
+
+int CreateTextLabel(int gadget, int x, int y, int width, int height, const char* text,
+                    std::uint32_t flags);
+int CreateStringField(int gadget, int x, int y, int width, int height, const char* text,
+                      std::uint32_t flags);
+int CreateButton(int gadget, int x, int y, int width, int height, const char* text,
+                 std::uint32_t flags);
+int CreateCheckBox(int gadget, int x, int y, int width, int height, const char* text,
+                   std::uint32_t flags);
+// `height` is the height of the closed box.
+int CreateComboBox(int gadget, int x, int y, int width, int height, std::uint32_t flags);
+int CreateFrame(int gadget, int x, int y, int width, int height, const char* text,
+                int frameType);
+
+// The system control of a gadget, null if the number has none.
+HWND GadgetHandle(int gadget);
+int GetGadgetState(int gadget);
+void SetGadgetState(int gadget, int state);
+std::string GetGadgetText(int gadget);
+void SetGadgetText(int gadget, const char* text);
+// disabled != 0 greys the gadget out and takes it out of the Tab order.
+void DisableGadget(int gadget, int disabled);
+// Inserts a line before `position`; -1 appends.
+void AddGadgetItem(int gadget, int position, const char* text);
+void SetGadgetColour(int gadget, int colourType, int colour);
+
+// --- fonts ----------------------------------------------------------------
+
+// Creates a font of `points` size and keeps it under `font` until the number
+// is used again or the library is unloaded. Null on failure.
+HFONT LoadFont(int font, const char* faceName, int points);
+// The font handle that stands for the system's default GUI font.
+HFONT DefaultGadgetFont();
+// Gadget AnyNumber sets the font of gadgets created from now on.
+void SetGadgetFont(int gadget, HFONT font);
+
+}  // namespace toolkit

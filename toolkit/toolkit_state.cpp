@@ -1,0 +1,43 @@
+#include "toolkit/toolkit_state.h"
+
+#include <commctrl.h>
+
+#include <optional>
+
+namespace toolkit {
+
+namespace {
+constexpr std::size_t InitialGadgetRoom = 50;
+
+// Emptied by StopDialogToolkit before the heaps it lives in are destroyed.
+std::optional<ToolkitState> state;
+}  // namespace
+
+ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE dynamicObjectHeap)
+    : module(moduleInstance),
+      arrowCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW))),
+      windows(HeapAllocator<std::pair<const int, WindowRecord>>(dynamicObjectHeap)),
+      nextDynamicWindow(FirstDynamicWindow),
+      gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
+      gadgetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
+      fonts(HeapAllocator<std::pair<const int, ScopedFont>>(recordHeap)),
+      events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))} {}
+
+ToolkitState& State() { return *state; }
+
+void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap) {
+  state.emplace(module, recordHeap, dynamicObjectHeap);
+  // The common control classes the gadgets and later dialogs rely on:
+  // tab, date, extended combo box and internet address.
+  INITCOMMONCONTROLSEX classes = {sizeof classes, 0x0B08};
+  InitCommonControlsEx(&classes);
+}
+
+void StopDialogToolkit() {
+  if (!state) return;
+  while (!state->windows.empty()) CloseWindow(state->windows.begin()->first);
+  state->fonts.clear();
+  state.reset();
+}
+
+}  // namespace toolkit

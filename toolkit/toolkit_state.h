@@ -1,0 +1,125 @@
+// The toolkit's process-wide state: the tables of windows, gadgets and
+// fonts, the event state and the window callback. Internal to toolkit/.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "toolkit/dialog.h"
+#include "toolkit/event_queue.h"
+#include "toolkit/heap_allocator.h"
+#include "toolkit/scoped_handles.h"
+
+namespace toolkit {
+
+// Window numbers handed out for AnyNumber start here; fixed numbers lie below.
+inline constexpr int FirstDynamicWindow = 0x10000;
+
+struct WindowRecord {
+  HWND handle = nullptr;  // destroyed by CloseWindow
+  ScopedAcceleratorTable accelerators;
+  ScopedBrush background;  // only when a colour was set
+  bool minimisedOrMaximised = false;
+  char className[32] = {};
+};
+
+struct GadgetRecord;
+
+// What makes a gadget kind different; a null entry means the kind has no
+// such thing (no state, no lines ...) and the operation does nothing.
+struct GadgetKind {
+  const char* name = "";
+  int (*getState)(const GadgetRecord&) = nullptr;
+  void (*setState)(GadgetRecord&, int state) = nullptr;
+  std::string (*getText)(const GadgetRecord&) = nullptr;  // null: the control's window text
+  void (*setText)(GadgetRecord&, const char* text) = nullptr;  // null: the control's window text
+  void (*addItem)(GadgetRecord&, int position, const char* text) = nullptr;
+  bool takesColours = false;
+  // Sees the control's own messages before the system class does.
+  void (*controlMessage)(const GadgetRecord&, UINT message, WPARAM, LPARAM) = nullptr;
+  // Offered WM_COMMAND, WM_NOTIFY, scroll and control colour messages that
+  // the control sends its window; true when it produced the result.
+  bool (*parentMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
+};
+
+struct GadgetRecord {
+  HWND control = nullptr;  // destroyed with its window
+  const GadgetKind* kind = nullptr;
+  int number = -1;
+  WNDPROC previousProcedure = nullptr;
+  unsigned long long creationOrder = 0;
+  int textColour = DefaultColour;
+  int backgroundColour = DefaultColour;
+  ScopedBrush backgroundBrush;
+};
+
+struct EventState {
+  int gadget = 0;
+  int type = event_type::None;
+  int window = 0;
+  int pendingKind = 0;  // 0: no pending event
+  MSG lastMessage = {};
+  EventQueue<HeapAllocator<QueuedEvent>> queue;
+};
+
+template <class Key, class Value>
+using HeapMap = std::map<Key, Value, std::less<Key>, HeapAllocator<std::pair<const Key, Value>>>;
+
+struct ToolkitState {
+  ToolkitState(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap);
+
+  HINSTANCE module;
+  HCURSOR arrowCursor;  // shared system cursor, not owned
+
+  HeapMap<int, WindowRecord> windows;
+  int nextDynamicWindow;
+  int currentGadgetList = 0;  // window number, 0 for none
+
+  std::vector<GadgetRecord, HeapAllocator<GadgetRecord>> gadgets;
+  unsigned long long gadgetsCreated = 0;
+  HFONT gadgetFont;  // not owned: a stock font or one of `fonts`
+
+  HeapMap<int, ScopedFont> fonts;
+
+  WindowCallback callback = nullptr;
+  EventState events;
+};
+
+// The state of a started toolkit.
+ToolkitState& State();
+
+// --- shared between the toolkit's files -------------------------------------
+
+// The record of an open window, null for an unknown number or handle.
+WindowRecord* FindWindowRecord(int window);
+int WindowNumberOf(HWND handle);
+// The record of an existing gadget, null for an unknown number.
+GadgetRecord* FindGadget(int gadget);
+// Creates the control of a gadget under `gadget` in the current gadget list,
+// replacing a gadget that has the number. Returns the record or null.
+GadgetRecord* CreateGadget(const GadgetKind& kind, int gadget, const char* systemClass,
+                           DWORD style, DWORD extendedStyle, int x, int y, int width, int height,
+                           const char* text);
+// The gadgets of a window, in creation order.
+std::vector<GadgetRecord*> GadgetsOfWindow(HWND window);
+// Reads a control's text by its length.
+std::string ControlText(HWND control);
+
+void QueueEvent(int kind, int window);
+void SetPendingGadgetEvent(int window, int gadget, int type);
+void SetPendingEvent(int kind, int window);
+// Posts a gadget event for the nearest enclosing toolkit window of `control`.
+void PostGadgetEvent(HWND control, int gadget, int type);
+
+HACCEL CreateTabAccelerators();
+void MoveFocus(HWND window, bool forward);
+
+bool HandleGadgetColourMessage(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result);
+
+LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+
+}  // namespace toolkit
