@@ -32,8 +32,6 @@ int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const 
 void CloseWindow(int window);
 // The system handle of an open window, null otherwise.
 HWND WindowHandle(int window);
-// Fills the window's background with a colour value (-1: the class background).
-void SetWindowColour(int window, int colour);
 
 // Sees every message of the toolkit's windows first; returning anything but
 // NotHandled makes that the message's result.

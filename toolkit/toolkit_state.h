@@ -22,7 +22,6 @@ inline constexpr int FirstDynamicWindow = 0x10000;
 struct WindowRecord {
   HWND handle = nullptr;  // destroyed by CloseWindow
   ScopedAcceleratorTable accelerators;
-  ScopedBrush background;  // only when a colour was set
   bool minimisedOrMaximised = false;
   char className[32] = {};
 };

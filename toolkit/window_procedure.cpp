@@ -28,14 +28,6 @@ void OnSize(WindowRecord& record, int window, WPARAM sizeType) {
   QueueEvent(event::WindowSized, window);
 }
 
-bool OnEraseBackground(const WindowRecord& record, HDC dc) {
-  if (!record.background) return false;
-  RECT client;
-  GetClientRect(record.handle, &client);
-  FillRect(dc, &client, record.background.Get());
-  return true;
-}
-
 // The gadget whose control sent a message, if the control is one of ours.
 GadgetRecord* SendingGadget(HWND control) {
   if (!control) return nullptr;
@@ -100,9 +92,8 @@ LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
       // Not passed on: the default would move the focus into the window.
       if (LOWORD(wParam) != WA_INACTIVE) QueueEvent(event::WindowActivated, window);
       return 1;
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND:  // the default fills with the class background
       QueueEvent(event::BackgroundRepainted, window);
-      if (OnEraseBackground(*record, reinterpret_cast<HDC>(wParam))) return 1;
       break;
     case WM_COMMAND: return OnCommand(handle, window, wParam, lParam);
     case WM_NOTIFY:

@@ -118,14 +118,6 @@ HWND WindowHandle(int window) {
   return record ? record->handle : nullptr;
 }
 
-void SetWindowColour(int window, int colour) {
-  WindowRecord* record = FindWindowRecord(window);
-  if (!record) return;
-  record->background.Reset(colour == DefaultColour ? nullptr
-                                                   : CreateSolidBrush(static_cast<COLORREF>(colour)));
-  InvalidateRect(record->handle, nullptr, TRUE);
-}
-
 WindowRecord* FindWindowRecord(int window) {
   auto& windows = State().windows;
   auto found = windows.find(window);

@@ -69,24 +69,34 @@ void CallEcho(support::CommandProcedure echo, int calls, ClassNames* classNames 
 TEST(Library, TwoHundredEchoCallsLeaveNothingBehind) {
   support::LoadedLibrary library;
   auto echo = library.Procedure("echo");
-  CallEcho(echo, 60);  // Wine fills its GDI caches over the first few dozen windows
-  ClassNames classNames(200);
-  const support::ResourceCounts before = support::CountResources();
+  CallEcho(echo, 20);  // first-use caches of Wine and the runtime
+  ClassNames classNames(200), moreClassNames(200);
+  const support::ResourceCounts start = support::CountResources();
   CallEcho(echo, 200, &classNames);
-  const support::ResourceCounts after = support::CountResources();
+  const support::ResourceCounts middle = support::CountResources();
+  CallEcho(echo, 200, &moreClassNames);
+  const support::ResourceCounts end = support::CountResources();
 
-  std::printf("200 echo calls: before %s\n                after  %s\n",
-              support::Describe(before).c_str(), support::Describe(after).c_str());
-  EXPECT_EQ(after.windows, before.windows);
-  // Wine 8 defers deleting a pen or font while a cached device context
-  // still has it selected (DrawFocusRect's pen, the controls' fonts), so one
-  // or two of its own may be alive at either count; a leak of one object a
-  // call would show 200.
-  EXPECT_LE(std::abs(after.gdiDrawingObjects - before.gdiDrawingObjects), 2);
-  EXPECT_LT(after.gdiObjects - before.gdiObjects, 20) << "device contexts or regions pile up";
-  EXPECT_EQ(after.heaps, before.heaps);
-  EXPECT_EQ(after.heapBytes, before.heapBytes);
-  EXPECT_EQ(after.heapBlocks, before.heapBlocks);
+  std::printf("echo calls: at the start  %s\n            after 200  %s\n            after 400  %s\n",
+              support::Describe(start).c_str(), support::Describe(middle).c_str(),
+              support::Describe(end).c_str());
+  for (const auto& [before, after] : {std::pair(start, middle), std::pair(middle, end)}) {
+    EXPECT_EQ(after.windows, before.windows);
+    EXPECT_EQ(after.heaps, before.heaps);
+    EXPECT_EQ(after.heapBytes, before.heapBytes);
+    EXPECT_EQ(after.heapBlocks, before.heapBlocks);
+  }
+  // Wine 8 makes a few bitmaps, device contexts and regions of its own once
+  // per process, at a moment that varies (the pointer's images among them),
+  // and defers deleting a pen or font that a cached device context still
+  // holds. A leak grows with every batch of calls; Wine's caches appear in
+  // one batch at most.
+  const int firstGrowth = middle.gdiDrawingObjects - start.gdiDrawingObjects;
+  const int secondGrowth = end.gdiDrawingObjects - middle.gdiDrawingObjects;
+  EXPECT_TRUE(firstGrowth == 0 || secondGrowth == 0) << firstGrowth << " then " << secondGrowth;
+  EXPECT_LE(end.gdiDrawingObjects - start.gdiDrawingObjects, 8);
+  EXPECT_LE(end.gdiObjects - start.gdiObjects, 20) << "device contexts or regions pile up";
+
   std::set<std::string> distinct;
   for (const auto& name : classNames) {
     distinct.insert(name.data());
@@ -126,7 +136,7 @@ TEST(Library, UnloadingFreesEverythingTheDialogsMade) {
               "with 3 calls each %lld bytes in %lld blocks\n",
               bare.heapBytes, bare.heapBlocks, used.heapBytes, used.heapBlocks);
   EXPECT_EQ(used.windows, 0);
-  EXPECT_LE(std::abs(used.gdiDrawingObjects), 2);
+  EXPECT_LE(std::abs(used.gdiDrawingObjects), 8);
   EXPECT_EQ(used.heaps, 0) << "a private heap outlived its library";
   EXPECT_EQ(used.heapBytes, bare.heapBytes);
   EXPECT_EQ(used.heapBlocks, bare.heapBlocks);

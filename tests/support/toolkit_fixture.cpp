@@ -7,14 +7,15 @@ bool Reported(int kind) {
   return kind != toolkit::event::None && kind != toolkit::event::BackgroundRepainted &&
          kind != toolkit::event::WindowActivated && toolkit::event::IsToolkitKind(kind);
 }
+}  // namespace
 
-std::vector<RecordedEvent> Pump(int quietMs, bool everything) {
+std::vector<RecordedEvent> PumpEvents(int quietMs) {
   std::vector<RecordedEvent> events;
   // A bound, so that a window that never goes quiet fails instead of hanging.
   for (int i = 0; i < 5000; ++i) {
     const int kind = toolkit::WaitEvent(quietMs);
     if (kind == toolkit::event::None) break;
-    if (!everything && !Reported(kind)) continue;
+    if (!Reported(kind)) continue;
     RecordedEvent event{kind};
     if (kind == toolkit::event::Gadget) {
       event.gadget = toolkit::EventGadget();
@@ -24,10 +25,6 @@ std::vector<RecordedEvent> Pump(int quietMs, bool everything) {
   }
   return events;
 }
-}  // namespace
-
-std::vector<RecordedEvent> PumpEvents(int quietMs) { return Pump(quietMs, false); }
-std::vector<RecordedEvent> PumpAllEvents(int quietMs) { return Pump(quietMs, true); }
 
 void ToolkitTest::SetUp() {
   window_ = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 300, 200, "Toolkit test",

@@ -4,19 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
-#include "tests/support/event_names.h"
 #include "toolkit/dialog.h"
+#include "toolkit/event_names.h"
 
 namespace support {
+
+struct RecordedEvent {
+  int kind = 0;
+  int gadget = 0;  // only for gadget events
+  int type = 0;    // only for gadget events
+  bool operator==(const RecordedEvent&) const = default;
+};
+
+// Prints a recorded sequence by name when a comparison fails.
+inline void PrintTo(const RecordedEvent& e, std::ostream* out) {
+  *out << toolkit::DescribeEvent(e.kind, e.gadget, e.type);
+}
 
 // Runs the toolkit's wait until no message came for `quietMs`, and returns
 // the events it reported, without the ones that every repaint and
 // activation produces.
 std::vector<RecordedEvent> PumpEvents(int quietMs = 60);
-// Every event, background repaints and activations included.
-std::vector<RecordedEvent> PumpAllEvents(int quietMs = 60);
 
 class ToolkitTest : public ::testing::Test {
  protected:
