@@ -27,6 +27,25 @@ TEST(Windows, StaleAndUnknownNumbersDoNothing) {
   PumpEvents();
 }
 
+TEST(Windows, FlagsPlaceAndShowTheWindow) {
+  const int placed = toolkit::OpenWindow(toolkit::AnyNumber, 100, 100, 434, 490, "XCOPY", 0xC80000);
+  RECT frame, client;
+  GetWindowRect(toolkit::WindowHandle(placed), &frame);
+  GetClientRect(toolkit::WindowHandle(placed), &client);
+  EXPECT_EQ(frame.left, 100);
+  EXPECT_EQ(frame.top, 100);
+  EXPECT_EQ(client.right, 434);
+  EXPECT_EQ(client.bottom, 490);
+  const int hidden = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "h", 0x10C80001);
+  const int maximised = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "max", 0x01CF0000);
+  const int minimised = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "min", 0x20CF0000);
+  EXPECT_FALSE(IsWindowVisible(toolkit::WindowHandle(hidden)));
+  EXPECT_TRUE(IsZoomed(toolkit::WindowHandle(maximised)));
+  EXPECT_TRUE(IsIconic(toolkit::WindowHandle(minimised)));
+  for (int window : {placed, hidden, maximised, minimised}) toolkit::CloseWindow(window);
+  PumpEvents();
+}
+
 // A host can refuse windows with a CBT hook; open window must then give 0
 // and leave no class behind.
 std::string refusedClass;
