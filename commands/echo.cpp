@@ -15,6 +15,7 @@ class EchoDialog final : public plugin::CommandDialog {
   plugin::DialogWindow Window() const override {
     return {"Echo", 260, 70, toolkit::window_flag::CommandDialog};
   }
+  plugin::HelpPage Help() const override { return plugin::HelpPage::Echo; }
 
   void CreateGadgets() override {
     // The label reaches under the left of the field; the field is drawn over it.

@@ -40,6 +40,8 @@ const char* RunCommandDialog(CommandDialog& dialog) {
       toolkit::OpenWindow(toolkit::AnyNumber, w.x, w.y, w.innerWidth, w.innerHeight, w.title, w.flags);
   if (window != 0) {
     dialog.CreateGadgets();
+    ArmContextHelp(window, dialog.Help());
+    dialog.AfterHelpArmed();
     bool quitSeen = false;
     WPARAM quitCode = 0;
     resultText = RunEventLoop(dialog, quitSeen, quitCode);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "plugin/context_help.h"
+
 namespace plugin {
 
 struct DialogWindow {
@@ -32,10 +34,13 @@ class CommandDialog {
  public:
   virtual ~CommandDialog() = default;
   virtual DialogWindow Window() const = 0;
+  virtual HelpPage Help() const = 0;
   // Work before the window exists (images, fonts).
   virtual void Prepare() {}
   // Creates the gadgets in the freshly opened window and sets their states.
   virtual void CreateGadgets() = 0;
+  // States that are set only once context help is armed.
+  virtual void AfterHelpArmed() {}
   virtual GadgetOutcome OnGadgetEvent(int gadget, int type) = 0;
 };
 

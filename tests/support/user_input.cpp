@@ -93,6 +93,17 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
   return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
 }
 
+void MoveTo(POINT screen) {
+  INPUT move = MouseButton(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  move.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  move.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  Send({move});
+  WaitUntil([&] {
+    POINT now;
+    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+  }, 1000);
+}
+
 // The move travels with the buttons: a separate SetCursorPos reaches the X
 // server on its own and can trail the clicks (seen with Wine 8).
 void ClickAt(POINT screen) {
@@ -107,14 +118,7 @@ void ClickAt(POINT screen) {
     if (since < doubleClickTime) Sleep(static_cast<DWORD>(doubleClickTime - since));
   }
   lastPoint = screen;
-  INPUT move = MouseButton(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-  move.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-  move.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  Send({move});
-  WaitUntil([&] {
-    POINT now;
-    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
-  }, 1000);
+  MoveTo(screen);
   Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
   lastTime = GetTickCount64();
 }
@@ -123,6 +127,16 @@ void Click(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void Drag(POINT from, POINT to) {
+  MoveTo(from);
+  Send({MouseButton(MOUSEEVENTF_LEFTDOWN)});
+  Sleep(100);  // the system's move loop takes over the mouse
+  MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
+  MoveTo(to);
+  Sleep(100);
+  Send({MouseButton(MOUSEEVENTF_LEFTUP)});
 }
 
 POINT CloseBoxPoint(HWND window) {

@@ -27,6 +27,8 @@ HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs);
 // Left click at the centre of a window (a control), or at a screen point.
 void Click(HWND window);
 void ClickAt(POINT screen);
+// Presses the left button at `from`, moves to `to` and lets go.
+void Drag(POINT from, POINT to);
 // The middle of the close box that Wine draws on an unmanaged window.
 POINT CloseBoxPoint(HWND window);
 
