@@ -30,7 +30,7 @@ test-native: build-native
 
 # The dialogs share one X display, so the GUI tests run one at a time.
 test-wine: build-windows
-	scripts/wine-session.sh --xvfb ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
+	scripts/wine-session.sh --xvfb --test-drives ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
 
 screenshots: setup build-windows
 	scripts/wine-session.sh --xvfb scripts/screenshots.sh

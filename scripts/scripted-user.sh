@@ -49,6 +49,22 @@ case $command in
     screenshot
     click 90 50  # "Hinzufügen"
     ;;
+  title)
+    find_dialog Title 260 70
+    click 150 20
+    xdotool type --delay 20 'Build'
+    sleep 0.3
+    screenshot
+    click 90 50  # "Hinzufügen"
+    ;;
+  chkdsk)
+    find_dialog Chkdsk 390 250
+    click 150 70   # /f
+    click 150 110  # /r
+    sleep 0.3
+    screenshot
+    click 220 230  # "Hinzufügen"
+    ;;
   *)
     echo "scripted-user: the $command dialog is not built yet; it returns empty text" >&2
     ;;

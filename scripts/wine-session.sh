@@ -1,10 +1,12 @@
 #!/bin/bash
 # Runs one command inside a ready Wine session and tears the session down on
-# every path: usage  wine-session.sh [--xvfb] COMMAND [ARGS...]
+# every path: usage  wine-session.sh [--xvfb] [--test-drives] COMMAND [ARGS...]
 #
 # - The Wine prefix lives in build/wine-prefix (made once, kept for speed).
 # - Without a display, or with --xvfb, a private Xvfb server is started on a
 #   free display number and stopped again by its process id.
+# - With --test-drives the prefix gets the tests' drives (scripts/test-drives.sh)
+#   for the session, and loses them again at its end.
 # - The prefix's wineserver runs persistently while the command runs, which
 #   turns every Wine start into a matter of milliseconds, and is stopped at
 #   the end.
@@ -12,7 +14,14 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 force_xvfb=0
-if [ "${1:-}" = --xvfb ]; then force_xvfb=1; shift; fi
+test_drives=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --xvfb) force_xvfb=1; shift ;;
+    --test-drives) test_drives=1; shift ;;
+    *) break ;;
+  esac
+done
 
 export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix}
 export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
@@ -27,6 +36,7 @@ xvfb_pid=
 display_file=
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
+  if [ "$test_drives" = 1 ]; then "$root/scripts/test-drives.sh" down >/dev/null 2>&1 || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   [ -n "$display_file" ] && rm -f "$display_file"
 }
@@ -62,6 +72,8 @@ for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
     cp "/usr/share/wine/fonts/$font" "$WINEPREFIX/drive_c/windows/Fonts/"
   fi
 done
+
+if [ "$test_drives" = 1 ]; then "$root/scripts/test-drives.sh" up; fi
 
 wineserver -p >/dev/null 2>&1 || true
 # Wine's helper processes inherit stdout: start them now, detached from any pipe.

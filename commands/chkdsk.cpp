@@ -1,0 +1,122 @@
+#include "commands/chkdsk.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+
+#include "commands/chkdsk_text.h"
+#include "plugin/dialog_sequence.h"
+#include "toolkit/dialog.h"
+
+namespace commands {
+
+namespace {
+
+enum ChkdskGadget {
+  DriveLabel = 1,
+  DriveList = 2,
+  SwitchFrame = 3,
+  FirstSwitch = 4,  // /f; the seven switch boxes are 4 to 10 in table order
+  LogSizeBox = 10,  // /l
+  AddButton = 16,
+  CancelButton = 17,
+};
+
+const char* const SwitchCaptions[SwitchCount] = {
+    "/f Fehler automatisch beheben",
+    "/v Während der Überprüfung Dateien anzeigen",
+    "/r Beschädigte Sektoren automatisch wiederherstellen",
+    "/x Offenen Laufwerkhandles freigeben",
+    "/i Keine intensive Überprüfung der Indexeinträge",
+    "/c Überprüfung von Schleifen in der Ordnerstruktur überspringen",
+    "/l Größe der Protokolldatei anzeigen",
+};
+
+constexpr int VolumeBufferSize = 260;
+constexpr DWORD VolumeQuerySize = 255;
+
+// Keeps the system from asking about missing media while the drives are
+// queried; restores the thread's earlier mode on every path.
+class QuietDriveErrors {
+ public:
+  QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_); }
+  ~QuietDriveErrors() { SetThreadErrorMode(previous_, nullptr); }
+  QuietDriveErrors(const QuietDriveErrors&) = delete;
+  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+};
+
+// Lists B: to Z: (never A:) whose file system chkdsk can check, in order.
+void ScanDrives() {
+  QuietDriveErrors quiet;
+  for (char letter = 'B'; letter <= 'Z'; ++letter) {
+    const char root[] = {letter, ':', '\\', '\0'};
+    if (GetDriveTypeA(root) <= DRIVE_NO_ROOT_DIR) continue;
+    // Blanks afresh for every drive, so a failed query leaves no earlier name
+    // behind; the extra byte keeps them terminated whatever the query writes.
+    char label[VolumeBufferSize + 1];
+    char fileSystem[VolumeBufferSize + 1];
+    std::fill(label, label + VolumeBufferSize, ' ');
+    std::fill(fileSystem, fileSystem + VolumeBufferSize, ' ');
+    label[VolumeBufferSize] = fileSystem[VolumeBufferSize] = '\0';
+    GetVolumeInformationA(root, label, VolumeQuerySize, nullptr, nullptr, nullptr, fileSystem,
+                          VolumeQuerySize);
+    if (AcceptedFileSystem(fileSystem))
+      toolkit::AddGadgetItem(DriveList, -1, DriveListItem(letter, label).c_str());
+  }
+}
+
+class ChkdskDialog final : public plugin::CommandDialog {
+ public:
+  plugin::DialogWindow Window() const override {
+    return {"Chkdsk", 390, 250, toolkit::window_flag::CommandDialog};
+  }
+  plugin::HelpPage Help() const override { return plugin::HelpPage::Chkdsk; }
+
+  void CreateGadgets() override {
+    toolkit::CreateTextLabel(DriveLabel, 10, 10, 100, 20, "Datenträger:", 0);
+    toolkit::CreateComboBox(DriveList, 280, 10, 100, 20, 0);
+    toolkit::CreateFrame(SwitchFrame, 10, 40, 370, 170, "Parameter", 0);
+    for (int i = 0; i < static_cast<int>(SwitchCount); ++i) {
+      const int width = FirstSwitch + i == LogSizeBox ? 300 : 350;
+      toolkit::CreateCheckBox(FirstSwitch + i, 20, 60 + 20 * i, width, 20, SwitchCaptions[i], 0);
+    }
+    toolkit::CreateButton(AddButton, 170, 220, 100, 20, "Hinzufügen", 0);
+    toolkit::CreateButton(CancelButton, 280, 220, 100, 20, "Abbrechen", 0);
+    ScanDrives();
+    toolkit::SetGadgetState(DriveList, 0);
+  }
+
+  plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
+    switch (gadget) {
+      case LogSizeBox: {
+        // /l freezes the other six boxes; their marks stay for later.
+        const int logSizeChecked = toolkit::GetGadgetState(LogSizeBox) == 1 ? 1 : 0;
+        for (int box = FirstSwitch; box < LogSizeBox; ++box) toolkit::DisableGadget(box, logSizeChecked);
+        return plugin::GadgetOutcome::Continue();
+      }
+      case AddButton: {
+        std::array<bool, SwitchCount> checked{};
+        for (std::size_t i = 0; i < SwitchCount; ++i)
+          checked[i] = toolkit::GetGadgetState(FirstSwitch + static_cast<int>(i)) == 1;
+        return plugin::GadgetOutcome::Add(ChkdskCommandText(toolkit::GetGadgetText(DriveList), checked));
+      }
+      case CancelButton:
+        return plugin::GadgetOutcome::Cancel();
+      default:
+        return plugin::GadgetOutcome::Continue();  // the boxes and the list keep their own state
+    }
+  }
+};
+
+}  // namespace
+
+const char* RunChkdskDialog() {
+  ChkdskDialog dialog;
+  return plugin::RunCommandDialog(dialog);
+}
+
+}  // namespace commands

@@ -1,0 +1,55 @@
+#!/bin/bash
+# Gives the test prefix drives of every kind the chkdsk dialog must tell
+# apart, or takes them away again:  test-drives.sh up|down
+#   A:  a hard disk folder (A: is never listed)
+#   D:  NTFS labelled "System"        E:  NTFS without a label
+#   F:  a CD drive (CDFS: left out)   I:  a hard disk whose folder is missing
+#   G:  FAT16 labelled "FATDISK"      H:  FAT32 labelled "FAT32DISK"
+# G: and H: are FAT images behind read-only loop devices, which Wine reads
+# without mounting; they need root and are left out without it.
+# Run it while no wineserver of the prefix is running: drive types are read
+# when the server starts.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+: "${WINEPREFIX:?}"
+drives=$root/build/test-drives
+devices=$WINEPREFIX/dosdevices
+loops=$drives/loop-devices
+registry='HKLM\Software\Wine\Drives'
+
+down() {
+  for letter in a d e f g h i; do rm -f "$devices/$letter:" "$devices/$letter::"; done
+  if [ -f "$loops" ]; then
+    while read -r device; do losetup -d "$device" 2>/dev/null || true; done <"$loops"
+    rm -f "$loops"
+  fi
+  wine reg delete "$registry" /v f: /f >/dev/null 2>&1 || true
+  wineserver -w
+}
+
+fat_drive() {  # letter, FAT size, label
+  local image=$drives/fat$2.img device
+  [ "$(id -u)" -eq 0 ] && command -v mkfs.fat >/dev/null || return 0
+  rm -f "$image"
+  # One sector a cluster puts both sizes in their FAT type's cluster range.
+  mkfs.fat -C -s 1 -F "$2" -n "$3" "$image" $(( $2 == 32 ? 40000 : 8192 )) >/dev/null
+  device=$(losetup -f --show -r "$image" 2>/dev/null) || { echo "test-drives: no loop device for $1:" >&2; return 0; }
+  echo "$device" >>"$loops"
+  mkdir -p "$drives/$1"
+  ln -s "$drives/$1" "$devices/$1:"
+  ln -s "$device" "$devices/$1::"
+}
+
+up() {
+  down
+  mkdir -p "$drives"/{a,d,e,f}
+  printf 'System\n' >"$drives/d/.windows-label"
+  for letter in a d e f; do ln -s "$drives/$letter" "$devices/$letter:"; done
+  ln -s "$drives/missing" "$devices/i:"
+  fat_drive g 16 FATDISK
+  fat_drive h 32 FAT32DISK
+  wine reg add "$registry" /v f: /t REG_SZ /d cdrom /f >/dev/null 2>&1
+  wineserver -w
+}
+
+"$1"
