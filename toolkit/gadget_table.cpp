@@ -23,7 +23,10 @@ LRESULT CALLBACK GadgetProcedure(HWND control, UINT message, WPARAM wParam, LPAR
   GadgetRecord* gadget = RecordOfControl(control);
   if (!gadget) return DefWindowProcA(control, message, wParam, lParam);
   const WNDPROC previous = gadget->previousProcedure;
-  if (gadget->kind->controlMessage) gadget->kind->controlMessage(*gadget, message, wParam, lParam);
+  LRESULT result = 0;
+  if (message != WM_NCDESTROY && gadget->kind->controlMessage &&
+      gadget->kind->controlMessage(*gadget, message, wParam, lParam, result))
+    return result;
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     *gadget = GadgetRecord{};

@@ -52,9 +52,13 @@ template <class Handle>
 void DeleteGdiObject(Handle handle) { DeleteObject(handle); }
 inline void DestroyAccelerators(HACCEL table) { DestroyAcceleratorTable(table); }
 inline void DestroyHeap(HANDLE heap) { HeapDestroy(heap); }
+inline void DeleteMemoryDC(HDC dc) { DeleteDC(dc); }
 
 using ScopedFont = Scoped<HFONT, DeleteGdiObject<HFONT>>;
 using ScopedBrush = Scoped<HBRUSH, DeleteGdiObject<HBRUSH>>;
+using ScopedPen = Scoped<HPEN, DeleteGdiObject<HPEN>>;
+using ScopedBitmap = Scoped<HBITMAP, DeleteGdiObject<HBITMAP>>;
+using ScopedMemoryDC = Scoped<HDC, DeleteMemoryDC>;
 using ScopedAcceleratorTable = Scoped<HACCEL, DestroyAccelerators>;
 using ScopedHeap = Scoped<HANDLE, DestroyHeap>;
 
@@ -71,6 +75,22 @@ class ScreenDC {
 
  private:
   HDC dc_;
+};
+
+// Selects an object into a context for one scope and puts the old one back.
+class ScopedSelection {
+ public:
+  ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~ScopedSelection() {
+    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+  }
+  ScopedSelection(const ScopedSelection&) = delete;
+  ScopedSelection& operator=(const ScopedSelection&) = delete;
+  bool Selected() const { return previous_ && previous_ != HGDI_ERROR; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
 };
 
 }  // namespace toolkit

@@ -8,9 +8,10 @@ namespace toolkit {
 namespace {
 constexpr DWORD FieldStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL;  // 0x50030080
 
-void ReportFocus(const GadgetRecord& gadget, UINT message, WPARAM, LPARAM) {
+bool ReportFocus(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&) {
   if (message == WM_SETFOCUS) PostGadgetEvent(gadget.control, gadget.number, event_type::FocusGained);
   if (message == WM_KILLFOCUS) PostGadgetEvent(gadget.control, gadget.number, event_type::FocusLost);
+  return false;  // the edit control handles focus as usual
 }
 
 const GadgetKind StringFieldKind = {

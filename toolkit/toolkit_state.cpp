@@ -1,5 +1,7 @@
 #include "toolkit/toolkit_state.h"
 
+#include "toolkit/images.h"
+
 #include <commctrl.h>
 
 #include <optional>
@@ -8,6 +10,7 @@ namespace toolkit {
 
 namespace {
 constexpr std::size_t InitialGadgetRoom = 50;
+constexpr std::size_t InitialImageRoom = 16;
 
 // Emptied by StopDialogToolkit before the heaps it lives in are destroyed.
 std::optional<ToolkitState> state;
@@ -21,7 +24,10 @@ ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE d
       gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
       gadgetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
       fonts(HeapAllocator<std::pair<const int, ScopedFont>>(recordHeap)),
-      events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))} {}
+      events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))},
+      drawingBrush(CreateSolidBrush(RGB(0, 0, 0))),
+      drawingPen(CreatePen(PS_SOLID, 0, RGB(0, 0, 0))),
+      images(InitialImageRoom, HeapAllocator<ImageSlot>(recordHeap)) {}
 
 ToolkitState& State() { return *state; }
 
@@ -35,6 +41,9 @@ void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjec
 
 void StopDialogToolkit() {
   if (!state) return;
+  StopDrawing();
+  state->imageTarget.Reset();
+  state->images.clear();
   while (!state->windows.empty()) CloseWindow(state->windows.begin()->first);
   state->fonts.clear();
   state.reset();

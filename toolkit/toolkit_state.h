@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -38,8 +39,9 @@ struct GadgetKind {
   void (*setText)(GadgetRecord&, const char* text) = nullptr;  // null: the control's window text
   void (*addItem)(GadgetRecord&, int position, const char* text) = nullptr;
   bool takesColours = false;
-  // Sees the control's own messages before the system class does.
-  void (*controlMessage)(const GadgetRecord&, UINT message, WPARAM, LPARAM) = nullptr;
+  // Sees the control's own messages before the system class does; true when
+  // it took the message and produced the result.
+  bool (*controlMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
   // Offered WM_COMMAND, WM_NOTIFY, scroll and control colour messages that
   // the control sends its window; true when it produced the result.
   bool (*parentMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
@@ -54,6 +56,26 @@ struct GadgetRecord {
   int textColour = DefaultColour;
   int backgroundColour = DefaultColour;
   ScopedBrush backgroundBrush;
+  // Image gadgets: the image shown (the store's, not owned) and the mouse.
+  HANDLE image = nullptr;
+  POINT pressedAt = {};
+  bool watchingDrag = false;
+  bool rightDoubleClicked = false;
+};
+
+struct ImageSlot {
+  ScopedBitmap bitmap;  // null: the number is free
+  std::uint16_t width = 0;
+  std::uint16_t height = 0;
+  std::uint8_t bitsPerPixel = 0;
+  std::uint8_t kind = 0;  // 0: a device-independent image
+};
+
+struct DrawingPass {
+  HDC dc = nullptr;  // not owned: the target's context
+  HGDIOBJ keptPen = nullptr;
+  HGDIOBJ keptBrush = nullptr;
+  COLORREF colour = 0;
 };
 
 struct EventState {
@@ -86,6 +108,13 @@ struct ToolkitState {
 
   WindowCallback callback = nullptr;
   EventState events;
+
+  // The drawing pass's own tools, black, made once.
+  ScopedBrush drawingBrush;
+  ScopedPen drawingPen;
+  std::vector<ImageSlot, HeapAllocator<ImageSlot>> images;
+  ScopedMemoryDC imageTarget;
+  DrawingPass pass;
 };
 
 // The state of a started toolkit.

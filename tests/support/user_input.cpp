@@ -124,9 +124,22 @@ void ClickAt(POINT screen) {
 }
 
 void Click(HWND window) {
+  static int next = 0;
+  const POINT offsets[] = {{0, 0}, {-5, -4}, {5, 4}, {-5, 4}, {5, -4}};
+  const POINT offset = offsets[next++ % 5];
   RECT r;
   GetWindowRect(window, &r);
-  ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  const bool roomy = r.right - r.left > 12 && r.bottom - r.top > 10;
+  ClickAt({(r.left + r.right) / 2 + (roomy ? offset.x : 0), (r.top + r.bottom) / 2 + (roomy ? offset.y : 0)});
+}
+
+void DoubleClick(HWND window, bool rightButton) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MoveTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  const DWORD up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  Send({MouseButton(down), MouseButton(up), MouseButton(down), MouseButton(up)});
 }
 
 void Drag(POINT from, POINT to) {

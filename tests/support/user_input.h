@@ -24,8 +24,12 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = PatienceMs);
 // means the gadgets are made.
 HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs);
 
-// Left click at the centre of a window (a control), or at a screen point.
+// Left click near the centre of a window (a control): the spot moves a few
+// pixels from one click to the next, so that quick presses of one button are
+// single clicks. Or at a screen point.
 void Click(HWND window);
+// Two quick clicks at the centre of a window, with the left or right button.
+void DoubleClick(HWND window, bool rightButton = false);
 void ClickAt(POINT screen);
 // Presses the left button at `from`, moves to `to` and lets go.
 void Drag(POINT from, POINT to);

@@ -1,0 +1,143 @@
+// Image gadget: a static control that paints its image itself and reports
+// the mouse: a click (the static's own notification), a left double-click
+// (2), a right click (1), a right double-click (3) and a drag (14002).
+#include <cstdlib>
+#include <utility>
+
+#include "toolkit/images.h"
+#include "toolkit/toolkit_state.h"
+
+namespace toolkit {
+
+namespace {
+
+constexpr DWORD ImageGadgetStyle = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
+constexpr int RightClicked = 1;
+constexpr int LeftDoubleClicked = 2;
+constexpr int RightDoubleClicked = 3;
+constexpr int Dragged = 14002;
+constexpr int SunkenEdgeRoom = 4;
+
+bool IsBitmap(HANDLE image) { return image && GetObjectType(image) == OBJ_BITMAP; }
+
+void Paint(const GadgetRecord& gadget) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(gadget.control, &paint);
+  if (IsBitmap(gadget.image)) {
+    BITMAP size = {};
+    GetObjectA(gadget.image, sizeof size, &size);
+    ScopedMemoryDC source(CreateCompatibleDC(dc));
+    ScopedSelection selected(source.Get(), gadget.image);
+    if (selected.Selected()) BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.Get(), 0, 0, SRCCOPY);
+  } else if (gadget.image) {
+    DrawIconEx(dc, 0, 0, static_cast<HICON>(gadget.image), 0, 0, 0, nullptr, DI_NORMAL);
+  }
+  EndPaint(gadget.control, &paint);
+}
+
+int ShownImage(const GadgetRecord& gadget) {
+  return static_cast<int>(reinterpret_cast<INT_PTR>(gadget.image));
+}
+
+// Stores the handle (not owned) and repaints at once; a bitmap also sizes
+// the gadget to itself.
+void SetImage(GadgetRecord& gadget, int state) {
+  gadget.image = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(state));
+  if (IsBitmap(gadget.image)) {
+    BITMAP size = {};
+    GetObjectA(gadget.image, sizeof size, &size);
+    const int edge = (GetWindowLongA(gadget.control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) ? SunkenEdgeRoom : 0;
+    SetWindowPos(gadget.control, nullptr, 0, 0, size.bmWidth + edge, size.bmHeight + edge,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(gadget.control, nullptr, TRUE);
+    UpdateWindow(gadget.control);
+    return;
+  }
+  // Nothing to show: erase what the gadget covers in its window.
+  HWND parent = GetParent(gadget.control);
+  RECT covered;
+  GetWindowRect(gadget.control, &covered);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&covered), 2);
+  InvalidateRect(parent, &covered, TRUE);
+  InvalidateRect(gadget.control, nullptr, TRUE);
+  UpdateWindow(parent);
+}
+
+void Report(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.control, gadget.number, type); }
+
+bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      if (!gadget.image) return false;
+      Paint(gadget);
+      return true;
+    case WM_ERASEBKGND:
+      if (!IsBitmap(gadget.image)) return false;
+      result = 1;  // the image covers the whole gadget
+      return true;
+    case WM_ENABLE:
+      // Looks the same either way: after the static's own greyed repaint,
+      // the image is painted again at once.
+      result = CallWindowProcA(gadget.previousProcedure, gadget.control, message, wParam, lParam);
+      InvalidateRect(gadget.control, nullptr, TRUE);
+      UpdateWindow(gadget.control);
+      return true;
+    case WM_LBUTTONDBLCLK:
+      Report(gadget, LeftDoubleClicked);
+      return true;  // the static would report a double-click of its own
+    case WM_RBUTTONDBLCLK:
+      gadget.rightDoubleClicked = true;
+      Report(gadget, RightDoubleClicked);
+      return true;
+    case WM_RBUTTONUP:
+      if (!std::exchange(gadget.rightDoubleClicked, false)) Report(gadget, RightClicked);
+      return false;
+    case WM_LBUTTONDOWN:
+      gadget.pressedAt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      gadget.watchingDrag = true;
+      SetCapture(gadget.control);
+      return false;  // the static reports the click
+    case WM_MOUSEMOVE:
+      if (gadget.watchingDrag && (wParam & MK_LBUTTON) &&
+          (std::abs(static_cast<short>(LOWORD(lParam)) - gadget.pressedAt.x) > GetSystemMetrics(SM_CXDRAG) ||
+           std::abs(static_cast<short>(HIWORD(lParam)) - gadget.pressedAt.y) > GetSystemMetrics(SM_CYDRAG))) {
+        gadget.watchingDrag = false;
+        ReleaseCapture();
+        Report(gadget, Dragged);
+      }
+      return false;
+    case WM_LBUTTONUP:
+      if (std::exchange(gadget.watchingDrag, false)) ReleaseCapture();
+      return false;
+    default:
+      return false;
+  }
+}
+
+const GadgetKind ImageGadgetKind = {
+    .name = "image gadget",
+    .getState = ShownImage,
+    .setState = SetImage,
+    .controlMessage = ControlMessage,
+};
+
+}  // namespace
+
+int CreateImageGadget(int gadget, int x, int y, int width, int height, HBITMAP image,
+                      std::uint32_t flags) {
+  GadgetRecord* record = CreateGadget(ImageGadgetKind, gadget, "STATIC", ImageGadgetStyle, flags, x,
+                                      y, width, height, nullptr);
+  if (!record) return 0;
+  SetImage(*record, static_cast<int>(reinterpret_cast<INT_PTR>(image)));
+  return 1;
+}
+
+void SetGadgetImage(int gadget, HANDLE image) {
+  SetGadgetState(gadget, static_cast<int>(reinterpret_cast<INT_PTR>(image)));
+}
+
+HANDLE GetGadgetImage(int gadget) {
+  return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(GetGadgetState(gadget)));
+}
+
+}  // namespace toolkit

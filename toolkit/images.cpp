@@ -1,0 +1,132 @@
+// The image store and the drawing pass.
+#include "toolkit/images.h"
+
+#include "toolkit/toolkit_state.h"
+
+namespace toolkit {
+
+namespace {
+
+constexpr std::size_t ImageRoomAhead = 16;
+
+ImageSlot* FindImage(int image) {
+  auto& images = State().images;
+  if (image < 0 || static_cast<std::size_t>(image) >= images.size()) return nullptr;
+  ImageSlot& slot = images[image];
+  return slot.bitmap ? &slot : nullptr;
+}
+
+// Closes the image drawing context, ending a drawing pass that uses it.
+void CloseImageTarget() {
+  ToolkitState& s = State();
+  if (s.pass.dc && s.pass.dc == s.imageTarget.Get()) StopDrawing();
+  s.imageTarget.Reset();
+}
+
+HBITMAP MakeBlackImage(int width, int height, int bitsPerPixel) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // positive: rows bottom-up
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap;
+  {
+    ScreenDC screen;
+    if (!screen.Get()) return nullptr;
+    bitmap = CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  }
+  if (!bitmap) return nullptr;
+  ScopedMemoryDC dc(CreateCompatibleDC(nullptr));
+  if (dc) {
+    ScopedSelection selected(dc.Get(), bitmap);
+    RECT whole = {0, 0, width, height};
+    FillRect(dc.Get(), &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
+  return bitmap;
+}
+
+}  // namespace
+
+HBITMAP CreateImage(int image, int width, int height, int bitsPerPixel) {
+  auto& images = State().images;
+  if (image < 0) return nullptr;
+  if (static_cast<std::size_t>(image) >= images.size()) images.resize(image + ImageRoomAhead);
+  // An open drawing context may still hold the old bitmap: close it first.
+  if (images[image].bitmap) CloseImageTarget();
+  images[image] = ImageSlot{};
+
+  HBITMAP bitmap = MakeBlackImage(width, height, bitsPerPixel);
+  if (!bitmap) return nullptr;
+  BITMAP made = {};
+  GetObjectA(bitmap, sizeof made, &made);
+  ImageSlot& slot = images[image];
+  slot.bitmap.Reset(bitmap);
+  slot.width = static_cast<std::uint16_t>(made.bmWidth);
+  slot.height = static_cast<std::uint16_t>(made.bmHeight);
+  slot.bitsPerPixel = static_cast<std::uint8_t>(made.bmBitsPixel);
+  slot.kind = 0;
+  return bitmap;
+}
+
+HBITMAP ImageHandle(int image) {
+  const ImageSlot* slot = FindImage(image);
+  return slot ? slot->bitmap.Get() : nullptr;
+}
+
+std::size_t ImageStoreCapacity() { return State().images.size(); }
+
+HDC ImageDrawingTarget(int image) {
+  ToolkitState& s = State();
+  CloseImageTarget();
+  const ImageSlot* slot = FindImage(image);
+  if (!slot) return nullptr;
+  ScopedMemoryDC dc(CreateCompatibleDC(nullptr));
+  // The bitmap stays selected until the context is deleted, which deselects it.
+  if (!dc || !SelectObject(dc.Get(), slot->bitmap.Get())) return nullptr;
+  s.imageTarget = std::move(dc);
+  return s.imageTarget.Get();
+}
+
+void StartDrawing(HDC target) {
+  ToolkitState& s = State();
+  StopDrawing();
+  if (!target) return;
+  s.pass.dc = target;
+  s.pass.keptPen = SelectObject(target, s.drawingPen.Get());
+  s.pass.keptBrush = SelectObject(target, s.drawingBrush.Get());
+  s.pass.colour = RGB(0, 0, 0);
+}
+
+void FilledBox(int x, int y, int width, int height, std::uint32_t colour) {
+  const DrawingPass& pass = State().pass;
+  if (!pass.dc) return;
+  const auto colourRef = static_cast<COLORREF>(colour);
+  if ((width == 1 || width == -1) && (height == 1 || height == -1)) {
+    SetPixel(pass.dc, width == -1 ? x - 1 : x, height == -1 ? y - 1 : y, colourRef);
+    return;
+  }
+  if (colourRef == pass.colour) {  // the pass's own pen and brush are selected
+    Rectangle(pass.dc, x, y, x + width, y + height);
+    return;
+  }
+  ScopedPen pen(CreatePen(PS_SOLID, 0, colourRef));
+  ScopedBrush brush(CreateSolidBrush(colourRef));
+  ScopedSelection penSelected(pass.dc, pen.Get());
+  ScopedSelection brushSelected(pass.dc, brush.Get());
+  Rectangle(pass.dc, x, y, x + width, y + height);
+}
+
+void StopDrawing() {
+  ToolkitState& s = State();
+  if (!s.pass.dc) return;
+  SelectObject(s.pass.dc, s.pass.keptPen);
+  SelectObject(s.pass.dc, s.pass.keptBrush);
+  const bool imageTarget = s.pass.dc == s.imageTarget.Get();
+  s.pass = DrawingPass{};
+  if (imageTarget) s.imageTarget.Reset();
+}
+
+}  // namespace toolkit
