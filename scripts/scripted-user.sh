@@ -65,6 +65,14 @@ case $command in
     screenshot
     click 220 230  # "Hinzufügen"
     ;;
+  color)
+    find_dialog Color 230 100
+    click 170 20   # text "<<": yellow
+    click 170 50   # background "<<": grey
+    sleep 0.3
+    screenshot
+    click 60 80    # "Hinzufügen"
+    ;;
   *)
     echo "scripted-user: the $command dialog is not built yet; it returns empty text" >&2
     ;;

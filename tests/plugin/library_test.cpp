@@ -20,7 +20,7 @@ enum { TextField = 2, AddButton = 3, CancelButton = 4 };
 
 TEST(Library, DialogsNotBuiltYetGiveEmptyText) {
   support::LoadedLibrary library;
-  for (const char* name : {"color", "xcopy"}) {
+  for (const char* name : {"xcopy"}) {
     const char* text = library.Procedure(name)();
     ASSERT_NE(text, nullptr) << name;
     EXPECT_STREQ(text, "") << name;
@@ -64,6 +64,43 @@ void CallEcho(support::CommandProcedure echo, int calls, ClassNames* classNames 
     if (std::strcmp(text, expected) != 0) ADD_FAILURE() << "call " << i << " gave '" << text << "'";
   }
   user.join();
+}
+
+// Color calls, ended by "Hinzufügen" and "Abbrechen" in turn.
+void CallColor(support::CommandProcedure color, int calls) {
+  std::thread user([calls] {
+    for (int i = 0; i < calls; ++i) {
+      HWND dialog = support::WaitForDialog("Color");
+      if (!dialog) return;
+      PostMessageA(GetDlgItem(dialog, i % 2 ? 10 : 9), BM_CLICK, 0, 0);
+      support::WaitForWindowGone(dialog);
+    }
+  });
+  for (int i = 0; i < calls; ++i) {
+    const char* text = color();
+    if (std::strcmp(text, i % 2 ? "" : "color 9F") != 0) ADD_FAILURE() << "call " << i << " gave '" << text << "'";
+  }
+  user.join();
+}
+
+TEST(Library, HundredColorCallsReplaceTheirSwatchesInsteadOfPilingThemUp) {
+  support::LoadedLibrary library;
+  auto color = library.Procedure("color");
+  CallColor(color, 20);
+  const support::ResourceCounts start = support::CountResources();
+  CallColor(color, 100);
+  const support::ResourceCounts middle = support::CountResources();
+  CallColor(color, 100);
+  const support::ResourceCounts end = support::CountResources();
+  std::printf("color calls: at the start  %s\n             after 100  %s\n             after 200  %s\n",
+              support::Describe(start).c_str(), support::Describe(middle).c_str(),
+              support::Describe(end).c_str());
+  const int firstGrowth = middle.gdiDrawingObjects - start.gdiDrawingObjects;
+  const int secondGrowth = end.gdiDrawingObjects - middle.gdiDrawingObjects;
+  EXPECT_TRUE(firstGrowth == 0 || secondGrowth == 0) << firstGrowth << " then " << secondGrowth;
+  EXPECT_LE(end.gdiDrawingObjects - start.gdiDrawingObjects, 8) << "16 swatches a call would be 3200";
+  EXPECT_EQ(end.heapBytes, start.heapBytes);
+  EXPECT_EQ(end.windows, start.windows);
 }
 
 TEST(Library, TwoHundredEchoCallsLeaveNothingBehind) {
@@ -110,12 +147,16 @@ struct Growth {
   long long windows, gdiDrawingObjects, heaps, heapBytes, heapBlocks;
 };
 
-// Growth of the process over ten loads and unloads, each with `calls` calls.
+// Growth of the process over ten loads and unloads, each with `calls` echo
+// and color calls.
 Growth GrowthOverTenLoads(int calls) {
   const support::ResourceCounts before = support::CountResources();
   for (int i = 0; i < 10; ++i) {
     support::LoadedLibrary library;
-    if (calls) CallEcho(library.Procedure("echo"), calls);
+    if (calls) {
+      CallEcho(library.Procedure("echo"), calls);
+      CallColor(library.Procedure("color"), calls);  // its 16 swatches stay until unload
+    }
   }
   const support::ResourceCounts after = support::CountResources();
   EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr) << "the library is unloaded";

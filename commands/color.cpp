@@ -1,0 +1,114 @@
+#include "commands/color.h"
+
+#include "commands/color_text.h"
+#include "plugin/dialog_sequence.h"
+#include "toolkit/dialog.h"
+#include "toolkit/images.h"
+
+namespace commands {
+
+namespace {
+
+enum ColorGadget {
+  TextLabel = 1,
+  BackgroundLabel = 2,
+  TextBack = 3,
+  TextSwatch = 4,
+  TextOn = 5,
+  BackgroundBack = 6,
+  BackgroundSwatch = 7,
+  BackgroundOn = 8,
+  AddButton = 9,
+  CancelButton = 10,
+};
+
+constexpr int SwatchSize = 20;
+constexpr int SwatchBitsPerPixel = 32;
+
+// One row of the dialog: an index stepped by "<<" and ">>" without wrapping.
+struct ColourRow {
+  int index;
+  int back, swatch, on;
+
+  void Step(int by) {
+    index += by;
+    toolkit::SetGadgetImage(swatch, toolkit::ImageHandle(index));
+    // The buttons are the only guard of the range.
+    if (by < 0) {
+      if (index <= FirstColour) toolkit::DisableGadget(back, 1);
+      toolkit::DisableGadget(on, 0);
+    } else {
+      if (index >= LastColour) toolkit::DisableGadget(on, 1);
+      toolkit::DisableGadget(back, 0);
+    }
+  }
+};
+
+class ColorDialog final : public plugin::CommandDialog {
+ public:
+  plugin::DialogWindow Window() const override {
+    return {"Color", 230, 100, toolkit::window_flag::CommandDialog};
+  }
+  plugin::HelpPage Help() const override { return plugin::HelpPage::Color; }
+
+  void Prepare() override { MakeSwatches(); }
+
+  void CreateGadgets() override {
+    toolkit::CreateTextLabel(TextLabel, 10, 10, 100, 20, "Textfarbe:", 0);
+    toolkit::CreateTextLabel(BackgroundLabel, 10, 40, 100, 20, "Hintergrundfarbe:", 0);
+    toolkit::CreateButton(TextBack, 160, 10, 20, 20, "<<", 0);
+    toolkit::CreateImageGadget(TextSwatch, 180, 10, 0, 0, toolkit::ImageHandle(text_.index), 0);
+    toolkit::CreateButton(TextOn, 200, 10, 20, 20, ">>", 0);
+    toolkit::CreateButton(BackgroundBack, 160, 40, 20, 20, "<<", 0);
+    toolkit::CreateImageGadget(BackgroundSwatch, 180, 40, 0, 0,
+                               toolkit::ImageHandle(background_.index), 0);
+    toolkit::CreateButton(BackgroundOn, 200, 40, 20, 20, ">>", 0);
+    toolkit::CreateButton(AddButton, 10, 70, 100, 20, "Hinzufügen", 0);
+    toolkit::CreateButton(CancelButton, 120, 70, 100, 20, "Abbrechen", 0);
+  }
+
+  // The text colour starts at the last entry.
+  void AfterHelpArmed() override { toolkit::DisableGadget(TextOn, 1); }
+
+  plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
+    switch (gadget) {
+      case TextBack: text_.Step(-1); break;
+      case TextOn: text_.Step(+1); break;
+      case BackgroundBack: background_.Step(-1); break;
+      case BackgroundOn: background_.Step(+1); break;
+      case AddButton:
+        return plugin::GadgetOutcome::Add(ColorCommandText(background_.index, text_.index));
+      case CancelButton:
+        return plugin::GadgetOutcome::Cancel();
+      default:
+        return plugin::GadgetOutcome::Continue();  // the labels and swatches
+    }
+    // A command with the same text and background colour cannot be made.
+    toolkit::DisableGadget(AddButton, text_.index == background_.index ? 1 : 0);
+    return plugin::GadgetOutcome::Continue();
+  }
+
+ private:
+  ColourRow text_{LastColour, TextBack, TextSwatch, TextOn};
+  ColourRow background_{10, BackgroundBack, BackgroundSwatch, BackgroundOn};
+};
+
+}  // namespace
+
+// The swatch of colour index i is image number i: a square of its colour
+// inside a one-pixel black frame.
+void MakeSwatches() {
+  for (int index = FirstColour; index <= LastColour; ++index) {
+    toolkit::CreateImage(index, SwatchSize, SwatchSize, SwatchBitsPerPixel);
+    toolkit::StartDrawing(toolkit::ImageDrawingTarget(index));
+    toolkit::FilledBox(1, 1, SwatchSize - 2, SwatchSize - 2, ConsoleColourValue(index));
+    toolkit::StopDrawing();
+  }
+}
+
+const char* RunColorDialog() {
+  ColorDialog dialog;
+  return plugin::RunCommandDialog(dialog);
+}
+
+}  // namespace commands
