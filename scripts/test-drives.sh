@@ -4,6 +4,7 @@
 #   A:  a hard disk folder (A: is never listed)
 #   D:  NTFS labelled "System"        E:  NTFS without a label
 #   F:  a CD drive (CDFS: left out)   I:  a hard disk whose folder is missing
+#   J:  a CD drive whose folder is missing: Wine reports it without a medium
 #   G:  FAT16 labelled "FATDISK"      H:  FAT32 labelled "FAT32DISK"
 # G: and H: are FAT images behind read-only loop devices, which Wine reads
 # without mounting; they need root and are left out without it.
@@ -18,12 +19,13 @@ loops=$drives/loop-devices
 registry='HKLM\Software\Wine\Drives'
 
 down() {
-  for letter in a d e f g h i; do rm -f "$devices/$letter:" "$devices/$letter::"; done
+  for letter in a d e f g h i j; do rm -f "$devices/$letter:" "$devices/$letter::"; done
   if [ -f "$loops" ]; then
     while read -r device; do losetup -d "$device" 2>/dev/null || true; done <"$loops"
     rm -f "$loops"
   fi
   wine reg delete "$registry" /v f: /f >/dev/null 2>&1 || true
+  wine reg delete "$registry" /v j: /f >/dev/null 2>&1 || true
   wineserver -w
 }
 
@@ -46,9 +48,11 @@ up() {
   printf 'System\n' >"$drives/d/.windows-label"
   for letter in a d e f; do ln -s "$drives/$letter" "$devices/$letter:"; done
   ln -s "$drives/missing" "$devices/i:"
+  ln -s "$drives/missing" "$devices/j:"
   fat_drive g 16 FATDISK
   fat_drive h 32 FAT32DISK
   wine reg add "$registry" /v f: /t REG_SZ /d cdrom /f >/dev/null 2>&1
+  wine reg add "$registry" /v j: /t REG_SZ /d cdrom /f >/dev/null 2>&1
   wineserver -w
 }
 

@@ -45,6 +45,8 @@ struct GadgetKind {
   // Offered WM_COMMAND, WM_NOTIFY, scroll and control colour messages that
   // the control sends its window; true when it produced the result.
   bool (*parentMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
+  // Told of the window's device notifications (media arriving and going).
+  void (*deviceChange)(GadgetRecord&, WPARAM event, LPARAM data) = nullptr;
 };
 
 struct GadgetRecord {

@@ -114,6 +114,10 @@ LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
     case GadgetEventMessage:
       SetPendingGadgetEvent(window, static_cast<int>(wParam), static_cast<int>(lParam));
       return 0;
+    case WM_DEVICECHANGE:
+      for (GadgetRecord* gadget : GadgetsOfWindow(handle))
+        if (gadget->kind->deviceChange) gadget->kind->deviceChange(*gadget, wParam, lParam);
+      break;
     case WM_SYSCOLORCHANGE:
       for (HWND child = GetWindow(handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageA(child, WM_SYSCOLORCHANGE, wParam, lParam);

@@ -1,0 +1,300 @@
+// The folder tree on folders the test makes in the prefix's C: drive and on
+// the drives of scripts/test-drives.sh; and the folder chooser.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <dbt.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <thread>
+
+#include "tests/support/toolkit_fixture.h"
+#include "tests/support/user_input.h"
+#include "toolkit/folder_chooser.h"
+#include "toolkit/folder_tree.h"
+
+namespace {
+
+using support::PumpEvents;
+using support::RecordedEvent;
+using Events = std::vector<RecordedEvent>;
+constexpr int Tree = 1;
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT relation) {
+  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+std::string Label(HWND tree, HTREEITEM item) {
+  char text[512] = {};
+  TVITEMA data = {};
+  data.mask = TVIF_TEXT | TVIF_HANDLE;
+  data.hItem = item;
+  data.pszText = text;
+  data.cchTextMax = sizeof text;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return text;
+}
+
+std::vector<std::string> Labels(HWND tree, HTREEITEM parent) {
+  std::vector<std::string> labels;
+  for (HTREEITEM child = Next(tree, parent, TVGN_CHILD); child; child = Next(tree, child, TVGN_NEXT))
+    labels.push_back(Label(tree, child));
+  return labels;
+}
+
+HTREEITEM Child(HWND tree, HTREEITEM parent, const std::string& startOfLabel) {
+  for (HTREEITEM child = Next(tree, parent, TVGN_CHILD); child; child = Next(tree, child, TVGN_NEXT))
+    if (Label(tree, child).rfind(startOfLabel, 0) == 0) return child;
+  return nullptr;
+}
+
+bool HasButton(HWND tree, HTREEITEM item) {
+  TVITEMA data = {};
+  data.mask = TVIF_CHILDREN | TVIF_HANDLE;
+  data.hItem = item;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return data.cChildren != 0;
+}
+
+void Expand(HWND tree, HTREEITEM item) { SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item)); }
+void Select(HWND tree, HTREEITEM item) { SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)); }
+
+// The drive entries' labels end in their letter, as in "System (D:)".
+HTREEITEM DriveEntry(HWND tree, char letter) {
+  const std::string tag = std::string("(") + letter + ":)";
+  for (HTREEITEM child = Next(tree, Next(tree, nullptr, TVGN_ROOT), TVGN_CHILD); child; child = Next(tree, child, TVGN_NEXT))
+    if (Label(tree, child).find(tag) != std::string::npos) return child;
+  return nullptr;
+}
+
+class FolderTrees : public support::ToolkitTest {
+ protected:
+  void SetUp() override {
+    support::ToolkitTest::SetUp();
+    for (const char* folder : {"C:\\Daten", "C:\\Daten\\Projekte", "C:\\Daten\\Projekte\\Alt", "C:\\Daten\\leer",
+                               "C:\\Daten\\Versteckt", "C:\\Daten\\System"})
+      CreateDirectoryA(folder, nullptr);
+    SetFileAttributesA("C:\\Daten\\Versteckt", FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA("C:\\Daten\\System", FILE_ATTRIBUTE_SYSTEM);
+    for (const char* file : {"C:\\Daten\\b.txt", "C:\\Daten\\A.TXT", "C:\\Daten\\c.bat"})
+      CloseHandle(CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    RemoveDirectoryA("C:\\Daten\\Neu");
+  }
+  HWND MakeTree(std::uint32_t flags, const char* text = "") {
+    EXPECT_EQ(toolkit::CreateFolderTree(Tree, 5, 5, 290, 190, text, flags), 1);
+    PumpEvents();
+    return toolkit::GadgetHandle(Tree);
+  }
+};
+
+TEST_F(FolderTrees, StartingViewAndPathsOfEveryKindOfEntry) {
+  HWND tree = MakeTree(0);
+  HTREEITEM computer = Next(tree, nullptr, TVGN_ROOT);
+  const std::vector<std::string> children = Labels(tree, computer);
+  EXPECT_EQ(children.size(), static_cast<std::size_t>(std::popcount(static_cast<unsigned>(GetLogicalDrives())) + 1));
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "") << "nothing selected";
+  Select(tree, computer);
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "");
+  Select(tree, DriveEntry(tree, 'C'));
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\");
+  char documents[MAX_PATH];
+  SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
+  Select(tree, Child(tree, computer, children.back()));
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), std::string(documents) + "\\") << "the documents entry is last";
+  toolkit::SetGadgetText(Tree, "c:\\daten\\");
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\") << "led there ignoring case";
+  MakeTree(toolkit::tree_flag::NoDocuments);
+  EXPECT_EQ(Labels(toolkit::GadgetHandle(Tree), Next(toolkit::GadgetHandle(Tree), nullptr, TVGN_ROOT)).size(),
+            children.size() - 1);
+}
+
+TEST_F(FolderTrees, FoldersButtonsPatternsAndSorting) {
+  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly | toolkit::tree_flag::Sorted, "C:\\Daten\\");
+  HTREEITEM daten = Next(tree, nullptr, TVGN_CARET);
+  EXPECT_EQ(Labels(tree, daten), (std::vector<std::string>{"leer", "Projekte", "System", "Versteckt"}))
+      << "hidden and system folders too, sorted ignoring case";
+  EXPECT_FALSE(HasButton(tree, Child(tree, daten, "leer")));
+  EXPECT_TRUE(HasButton(tree, Child(tree, daten, "Projekte")));
+
+  tree = MakeTree(toolkit::tree_flag::Sorted, "C:\\Daten\\*.txt;*.bat");
+  daten = Next(tree, nullptr, TVGN_CARET);
+  EXPECT_EQ(Labels(tree, daten), (std::vector<std::string>{"leer", "Projekte", "System", "Versteckt", "A.TXT",
+                                                           "b.txt", "c.bat"}));
+  toolkit::SetGadgetText(Tree, "*.bat");
+  daten = Next(tree, nullptr, TVGN_CARET);
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\") << "a pattern alone selects the entry again";
+  EXPECT_EQ(Labels(tree, daten).back(), "c.bat");
+  Select(tree, Child(tree, daten, "c.bat"));
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\c.bat");
+}
+
+TEST_F(FolderTrees, SetTextLeavesTheSelectionWhereAPathEnds) {
+  MakeTree(toolkit::tree_flag::FoldersOnly, "C:\\Daten\\Projekte\\");
+  for (const char* missing : {"Q:\\Daten\\", "C:\\Daten\\Fehlt\\", "\\\\server\\share\\"}) {
+    toolkit::SetGadgetText(Tree, missing);
+    EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Projekte\\") << missing;
+  }
+  CreateDirectoryA("C:\\Daten\\Neu", nullptr);
+  toolkit::SetGadgetText(Tree, "C:\\Daten\\Neu\\");
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Projekte\\") << "not read again until a rebuild";
+  for (const char* empty : {"", "\\"}) {
+    toolkit::SetGadgetText(Tree, empty);
+    EXPECT_EQ(toolkit::GetGadgetText(Tree), "") << "rebuilt with nothing selected";
+  }
+  toolkit::SetGadgetText(Tree, "C:\\Daten\\Neu\\");
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Neu\\");
+  RemoveDirectoryA("C:\\Daten\\Neu");
+}
+
+// Folders nested past the 259 characters of a path: the tree lists what the
+// system's file functions can reach and stops there, never overrunning.
+TEST_F(FolderTrees, DeepFoldersStopWhereThePathLimitIs) {
+  std::wstring deep = L"\\\\?\\C:\\Tief";
+  std::string narrow = "C:\\Tief\\";
+  CreateDirectoryW(deep.c_str(), nullptr);
+  while (narrow.size() < 330) {
+    deep += L"\\" + std::wstring(40, L'x');
+    narrow += std::string(40, 'x') + "\\";
+    CreateDirectoryW(deep.c_str(), nullptr);
+  }
+  const std::string reachable = narrow.substr(0, narrow.rfind('\\', 200) + 1);
+  MakeTree(toolkit::tree_flag::FoldersOnly, reachable.c_str());
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
+  // Deeper, the folders cannot be listed: the path ends there and the
+  // selection stays where it was.
+  toolkit::SetGadgetText(Tree, narrow.c_str());
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
+}
+
+TEST_F(FolderTrees, DriveWithoutAMediumShowsTheNoticeUnlessFlag10) {
+  if (GetDriveTypeA("J:\\") != DRIVE_CDROM) GTEST_SKIP() << "needs the test drives (scripts/test-drives.sh)";
+  HWND tree = MakeTree(0);
+  Expand(tree, DriveEntry(tree, 'J'));
+  EXPECT_EQ(Labels(tree, DriveEntry(tree, 'J')).size(), 0u);
+  HWND notice = support::WaitForWindow("Laufwerk nicht bereit", 1000);
+  ASSERT_NE(notice, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(tree)) << "the tree waits for the notice";
+  SendMessageA(notice, WM_COMMAND, 2, 0);  // "Abbrechen"
+  EXPECT_FALSE(IsWindow(notice));
+  EXPECT_TRUE(IsWindowEnabled(tree));
+
+  tree = MakeTree(toolkit::tree_flag::NoNotReadyNotice);
+  Expand(tree, DriveEntry(tree, 'J'));
+  EXPECT_EQ(support::WaitForWindow("Laufwerk nicht bereit", 300), nullptr);
+}
+
+void SendVolumeChange(HWND window, WPARAM event, char letter) {
+  DEV_BROADCAST_VOLUME volume = {};
+  volume.dbcv_size = sizeof volume;
+  volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+  volume.dbcv_unitmask = 1u << (letter - 'A');
+  SendMessageA(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume));
+}
+
+TEST_F(FolderTrees, MediaChangesAddCollapseAndRemoveDrives) {
+  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly);
+  HTREEITEM computer = Next(tree, nullptr, TVGN_ROOT);
+  const std::size_t drives = Labels(tree, computer).size();
+  ASSERT_TRUE(DefineDosDeviceA(0, "K:", "C:\\Daten"));
+  SendVolumeChange(handle_, DBT_DEVICEARRIVAL, 'K');
+  EXPECT_EQ(Labels(tree, computer).size(), drives + 1);
+  EXPECT_NE(Label(tree, Next(tree, Next(tree, computer, TVGN_CHILD), TVGN_LASTVISIBLE)).find("K:"), std::string::npos);
+  DefineDosDeviceA(DDD_REMOVE_DEFINITION, "K:", nullptr);
+  SendVolumeChange(handle_, DBT_DEVICEREMOVECOMPLETE, 'K');
+  EXPECT_EQ(Labels(tree, computer).size(), drives) << "a drive that is gone is removed";
+
+  HTREEITEM c = DriveEntry(tree, 'C');
+  Expand(tree, c);
+  ASSERT_FALSE(Labels(tree, c).empty());
+  SendVolumeChange(handle_, DBT_DEVICEREMOVECOMPLETE, 'C');
+  EXPECT_TRUE(Labels(tree, c).empty()) << "what was read of a drive that stays is dropped";
+  EXPECT_TRUE(HasButton(tree, c));
+  Expand(tree, c);
+  EXPECT_FALSE(Labels(tree, c).empty()) << "and read again";
+}
+
+TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
+  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly);
+  auto point = [&](char letter) {
+    // TVM_GETITEMRECT takes the entry in the rectangle's first bytes.
+    RECT r = {};
+    const HTREEITEM entry = DriveEntry(tree, letter);
+    std::memcpy(&r, &entry, sizeof entry);
+    SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
+    POINT p = {r.left + 8, (r.top + r.bottom) / 2};
+    ClientToScreen(tree, &p);
+    return p;
+  };
+  auto types = [] {
+    std::vector<int> seen;
+    for (const RecordedEvent& e : PumpEvents(150))
+      if (e.kind == toolkit::event::Gadget && e.gadget == Tree) seen.push_back(e.type);
+    return seen;
+  };
+  support::ClickAt(point('C'));
+  EXPECT_EQ(types(), (std::vector<int>{0, 768}));
+  const POINT d = point('D');
+  SetCursorPos(d.x, d.y);
+  support::Drag(d, {d.x, d.y + 60});
+  const std::vector<int> dragged = types();
+  EXPECT_NE(std::find(dragged.begin(), dragged.end(), 14002), dragged.end());
+  Sleep(GetDoubleClickTime() + 50);
+  support::DoubleClick(tree);
+  const std::vector<int> doubled = types();
+  EXPECT_NE(std::find(doubled.begin(), doubled.end(), 2), doubled.end());
+  Sleep(GetDoubleClickTime() + 50);
+  support::DoubleClick(tree, true);
+  const std::vector<int> rightDoubled = types();
+  EXPECT_NE(std::find(rightDoubled.begin(), rightDoubled.end(), 3), rightDoubled.end());
+  Sleep(GetDoubleClickTime() + 50);
+  const POINT e = point('E');
+  SetCursorPos(e.x, e.y);
+  INPUT right[2] = {};
+  right[0].type = right[1].type = INPUT_MOUSE;
+  right[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+  right[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+  SendInput(2, right, sizeof(INPUT));
+  const std::vector<int> rightClicked = types();
+  EXPECT_NE(std::find(rightClicked.begin(), rightClicked.end(), 1), rightClicked.end());
+  EXPECT_NE(toolkit::GetGadgetText(Tree).find("E:\\"), std::string::npos) << "selected under the pointer first";
+}
+
+// The chooser runs its own loop on this thread: a second thread answers it.
+std::string ChooseAndAnswer(const char* initial, int button, HWND watched, bool* watchedDisabled) {
+  std::thread answer([&] {
+    HWND chooser = nullptr;
+    support::WaitUntil([&] { return (chooser = FindWindowA("#32770", nullptr)) != nullptr; });
+    Sleep(300);
+    if (watchedDisabled) *watchedDisabled = !IsWindowEnabled(watched);
+    PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
+  });
+  const std::string chosen = toolkit::ChooseFolder("Sie können nun einen neuen Ordern erstellen", initial);
+  answer.join();
+  return chosen;
+}
+
+TEST_F(FolderTrees, ChooserReturnsThePathWithOneBackslash) {
+  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDCANCEL, nullptr, nullptr), "");
+  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDOK, nullptr, nullptr), "C:\\Daten\\") << "opened on C:\\Daten";
+  EXPECT_EQ(ChooseAndAnswer("D:\\", IDOK, nullptr, nullptr), "D:\\");
+
+  // The thread's other visible windows are disabled while it is open, and
+  // only those are enabled again.
+  const int other = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "other", 0xC80001);
+  const int alreadyDisabled = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "off", 0xC80001);
+  EnableWindow(toolkit::WindowHandle(alreadyDisabled), FALSE);
+  SetForegroundWindow(handle_);
+  bool disabled = false;
+  ChooseAndAnswer("C:\\", IDCANCEL, toolkit::WindowHandle(other), &disabled);
+  EXPECT_TRUE(disabled);
+  EXPECT_TRUE(IsWindowEnabled(toolkit::WindowHandle(other)));
+  EXPECT_FALSE(IsWindowEnabled(toolkit::WindowHandle(alreadyDisabled)));
+  toolkit::CloseWindow(other);
+  toolkit::CloseWindow(alreadyDisabled);
+}
+
+}  // namespace

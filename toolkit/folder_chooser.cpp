@@ -1,0 +1,105 @@
+#include "toolkit/folder_chooser.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "toolkit/folder_paths.h"
+
+namespace toolkit {
+
+namespace {
+
+using BrowseForFolder = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
+using PathFromItem = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+
+// The shell library, loaded by name for one use.
+class ShellLibrary {
+ public:
+  ShellLibrary() : module_(LoadLibraryA("SHELL32.DLL")) {}
+  ~ShellLibrary() {
+    if (module_) FreeLibrary(module_);
+  }
+  ShellLibrary(const ShellLibrary&) = delete;
+  ShellLibrary& operator=(const ShellLibrary&) = delete;
+  template <class Function>
+  Function Find(const char* name) const {
+    return module_ ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name))) : nullptr;
+  }
+
+ private:
+  HMODULE module_;
+};
+
+// Disables the thread's visible, enabled top-level windows other than
+// `keep` and enables exactly those again at the end of the scope.
+class DisabledThreadWindows {
+ public:
+  explicit DisabledThreadWindows(HWND keep) : keep_(keep) {
+    EnumThreadWindows(GetCurrentThreadId(), Disable, reinterpret_cast<LPARAM>(this));
+  }
+  ~DisabledThreadWindows() {
+    for (HWND window : disabled_) EnableWindow(window, TRUE);
+  }
+  DisabledThreadWindows(const DisabledThreadWindows&) = delete;
+  DisabledThreadWindows& operator=(const DisabledThreadWindows&) = delete;
+
+ private:
+  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+    auto* windows = reinterpret_cast<DisabledThreadWindows*>(self);
+    if (window != windows->keep_ && IsWindowVisible(window) && IsWindowEnabled(window)) {
+      EnableWindow(window, FALSE);
+      windows->disabled_.push_back(window);
+    }
+    return TRUE;
+  }
+  HWND keep_;
+  std::vector<HWND> disabled_;
+};
+
+int CALLBACK SelectInitialFolder(HWND chooser, UINT message, LPARAM, LPARAM initialFolder) {
+  if (message == BFFM_INITIALIZED) SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initialFolder);
+  return 0;
+}
+
+}  // namespace
+
+std::string ChooseFolder(const char* title, const char* initialFolder) {
+  static const bool comEntered = SUCCEEDED(CoInitialize(nullptr));  // once for the process
+  (void)comEntered;
+  ShellLibrary shell;
+  auto browse = shell.Find<BrowseForFolder>("SHBrowseForFolder");
+  auto pathFromItem = shell.Find<PathFromItem>("SHGetPathFromIDList");
+  if (!browse || !pathFromItem) return {};
+
+  const std::string initial = ChooserInitialFolder(initialFolder ? initialFolder : "");
+  HWND foreground = GetForegroundWindow();
+  DWORD foregroundProcess = 0;
+  GetWindowThreadProcessId(foreground, &foregroundProcess);
+  HWND owner = foregroundProcess == GetCurrentProcessId() ? foreground : nullptr;
+
+  char displayName[MAX_PATH] = {};
+  BROWSEINFOA browseInfo = {};
+  browseInfo.hwndOwner = owner;
+  browseInfo.pszDisplayName = displayName;
+  browseInfo.lpszTitle = title;
+  browseInfo.ulFlags = BIF_NEWDIALOGSTYLE;
+  browseInfo.lpfn = SelectInitialFolder;
+  browseInfo.lParam = reinterpret_cast<LPARAM>(initial.c_str());
+
+  LPITEMIDLIST chosen;
+  {
+    DisabledThreadWindows disabled(foreground);
+    chosen = browse(&browseInfo);
+  }
+  if (!chosen) return {};
+  char path[MAX_PATH] = {};
+  const bool hasPath = pathFromItem(chosen, path);
+  CoTaskMemFree(chosen);  // the shell's identifier is ours to free
+  // A virtual folder (the computer itself) has no path: empty text.
+  return hasPath && path[0] ? WithTrailingBackslash(path) : std::string();
+}
+
+}  // namespace toolkit

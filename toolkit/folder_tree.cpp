@@ -1,0 +1,594 @@
+#include "toolkit/folder_tree.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <dbt.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "toolkit/folder_paths.h"
+#include "toolkit/scoped_handles.h"
+#include "toolkit/toolkit_state.h"
+
+namespace toolkit {
+
+namespace {
+
+// Item kinds in the low byte of an entry's item data; the next byte is the
+// loaded mark.
+constexpr int ComputerKind = 251;
+constexpr int FolderKind = 252;
+constexpr int DocumentsKind = 253;
+constexpr int FileKind = 255;
+constexpr LPARAM LoadedMark = 0xFF00;
+constexpr int MostDrives = 32;
+constexpr int LabelRoom = 512;
+
+struct FolderTree {
+  HWND control = nullptr;  // destroyed with its window
+  std::uint32_t flags = 0;
+  std::string pattern = "*.*";
+  HTREEITEM computer = nullptr;
+  HWND notice = nullptr;  // the open not-ready notice, destroyed with the tree
+  int noticeDrive = -1;
+};
+
+// What all trees share, prepared by the first one.
+struct SharedLook {
+  int folderIcon = 0;
+  std::string computerLabel = "My Computer";
+  int computerIcon = 0;
+  std::string documentsLabel = "My Documents";
+  std::string documentsPath;  // with its trailing backslash; empty if unknown
+  int documentsIcon = 0;
+  std::map<std::string, int> iconsByExtension;
+};
+
+std::map<int, FolderTree>& Trees() {
+  static std::map<int, FolderTree> trees;
+  return trees;
+}
+
+SharedLook* shared = nullptr;  // made once per process; the shell's icons are its own
+
+FolderTree* TreeOf(const GadgetRecord& gadget) {
+  auto found = Trees().find(gadget.number);
+  return found == Trees().end() || found->second.control != gadget.control ? nullptr : &found->second;
+}
+
+// Keeps the system from asking about missing media while drives are read.
+class QuietDriveErrors {
+ public:
+  QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_); }
+  ~QuietDriveErrors() { SetThreadErrorMode(previous_, nullptr); }
+  QuietDriveErrors(const QuietDriveErrors&) = delete;
+  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+ private:
+  DWORD previous_ = 0;
+};
+
+class FileSearch {
+ public:
+  explicit FileSearch(const std::string& pattern)
+      : handle_(pattern.size() < MAX_PATH ? FindFirstFileA(pattern.c_str(), &found_) : INVALID_HANDLE_VALUE) {}
+  ~FileSearch() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  }
+  FileSearch(const FileSearch&) = delete;
+  FileSearch& operator=(const FileSearch&) = delete;
+  // The next entry, or null when there is none.
+  const WIN32_FIND_DATAA* Next() {
+    if (handle_ == INVALID_HANDLE_VALUE) return nullptr;
+    if (first_) {
+      first_ = false;
+      return &found_;
+    }
+    return FindNextFileA(handle_, &found_) ? &found_ : nullptr;
+  }
+
+ private:
+  WIN32_FIND_DATAA found_ = {};
+  HANDLE handle_;
+  bool first_ = true;
+};
+
+bool IsSubfolder(const WIN32_FIND_DATAA& found) {
+  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && std::strcmp(found.cFileName, ".") != 0 &&
+         std::strcmp(found.cFileName, "..") != 0;
+}
+
+// The shell's label and small icon of a path or an item identifier.
+std::pair<std::string, int> ShellLook(const char* pathOrPidl, UINT extraFlags) {
+  SHFILEINFOA info = {};
+  if (!SHGetFileInfoA(pathOrPidl, 0, &info, sizeof info,
+                      SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extraFlags))
+    return {{}, 0};
+  return {info.szDisplayName, info.iIcon};
+}
+
+std::pair<std::string, int> SpecialFolderLook(int folder, std::string* path) {
+  LPITEMIDLIST pidl = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &pidl)) || !pidl) return {{}, 0};
+  auto look = ShellLook(reinterpret_cast<const char*>(pidl), SHGFI_PIDL);
+  if (path) {
+    char buffer[MAX_PATH] = {};
+    if (SHGetPathFromIDListA(pidl, buffer)) *path = WithTrailingBackslash(buffer);
+  }
+  CoTaskMemFree(pidl);  // the shell's identifier is ours to free
+  return look;
+}
+
+SharedLook& Shared() {
+  if (shared) return *shared;
+  shared = new SharedLook;
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  shared->folderIcon = ShellLook(windows, 0).second;
+  if (auto [label, icon] = SpecialFolderLook(CSIDL_DRIVES, nullptr); !label.empty()) {
+    shared->computerLabel = label;
+    shared->computerIcon = icon;
+  }
+  if (auto [label, icon] = SpecialFolderLook(CSIDL_PERSONAL, &shared->documentsPath); !label.empty()) {
+    shared->documentsLabel = label;
+    shared->documentsIcon = icon;
+  }
+  return *shared;
+}
+
+int FileIcon(const std::string& path, const char* name) {
+  const char* dot = std::strrchr(name, '.');
+  std::string extension = dot ? dot + 1 : "";
+  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  // Programs, icons and links have icons of their own.
+  const bool own = extension.size() > 4 || extension == "EXE" || extension == "ICO" || extension == "LNK";
+  auto& cache = Shared().iconsByExtension;
+  if (!own)
+    if (auto found = cache.find(extension); found != cache.end()) return found->second;
+  const int icon = ShellLook((path + name).c_str(), 0).second;
+  if (!own) cache[extension] = icon;
+  return icon;
+}
+
+LPARAM ItemData(HWND control, HTREEITEM item) {
+  TVITEMA data = {};
+  data.mask = TVIF_PARAM | TVIF_HANDLE;
+  data.hItem = item;
+  SendMessageA(control, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return data.lParam;
+}
+
+int KindOf(HWND control, HTREEITEM item) { return static_cast<int>(ItemData(control, item) & 0xFF); }
+
+std::string LabelOf(HWND control, HTREEITEM item) {
+  char label[LabelRoom] = {};
+  TVITEMA data = {};
+  data.mask = TVIF_TEXT | TVIF_HANDLE;
+  data.hItem = item;
+  data.pszText = label;
+  data.cchTextMax = LabelRoom;
+  SendMessageA(control, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+  return label;
+}
+
+HTREEITEM Next(HWND control, HTREEITEM item, UINT relation) {
+  return reinterpret_cast<HTREEITEM>(
+      SendMessageA(control, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+HTREEITEM Insert(HWND control, HTREEITEM parent, const std::string& label, int icon, int kind,
+                 int children, LPARAM mark = 0) {
+  TVINSERTSTRUCTA insert = {};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
+  insert.item.pszText = const_cast<char*>(label.c_str());
+  insert.item.iImage = insert.item.iSelectedImage = icon;
+  insert.item.lParam = kind | mark;
+  insert.item.cChildren = children;
+  return reinterpret_cast<HTREEITEM>(SendMessageA(control, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void SetItem(HWND control, HTREEITEM item, UINT mask, const std::string* label, int icon, int children, LPARAM data) {
+  TVITEMA change = {};
+  change.mask = mask | TVIF_HANDLE;
+  change.hItem = item;
+  if (label) change.pszText = const_cast<char*>(label->c_str());
+  change.iImage = change.iSelectedImage = icon;
+  change.cChildren = children;
+  change.lParam = data;
+  SendMessageA(control, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+std::string DriveRoot(int drive) {
+  std::string root(1, static_cast<char>('A' + drive));
+  return root.append(":\\");
+}
+
+// The path of an entry: each entry's part in front of its children's.
+std::string PathOf(const FolderTree& tree, HTREEITEM item) {
+  std::string path;
+  for (; item; item = Next(tree.control, item, TVGN_PARENT)) {
+    const int kind = KindOf(tree.control, item);
+    if (kind == ComputerKind) break;
+    if (kind < MostDrives) {
+      path.insert(0, DriveRoot(kind));
+    } else if (kind == DocumentsKind) {
+      path.insert(0, Shared().documentsPath);
+    } else if (kind == FolderKind) {
+      path.insert(0, LabelOf(tree.control, item).append("\\"));
+    } else {
+      path.insert(0, LabelOf(tree.control, item));
+    }
+  }
+  return path;
+}
+
+
+void AddDrive(const FolderTree& tree, int drive) {
+  auto [label, icon] = ShellLook(DriveRoot(drive).c_str(), 0);
+  if (label.empty()) label = DriveRoot(drive);
+  Insert(tree.control, tree.computer, label, icon, drive, 1);
+}
+
+HTREEITEM DriveEntry(const FolderTree& tree, int drive) {
+  for (HTREEITEM child = Next(tree.control, tree.computer, TVGN_CHILD); child;
+       child = Next(tree.control, child, TVGN_NEXT))
+    if (KindOf(tree.control, child) == drive) return child;
+  return nullptr;
+}
+
+void CloseNotice(FolderTree& tree);
+
+void BuildStartingView(FolderTree& tree) {
+  CloseNotice(tree);
+  SendMessageA(tree.control, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(tree.control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+  const SharedLook& look = Shared();
+  tree.computer = Insert(tree.control, TVI_ROOT, look.computerLabel, look.computerIcon, ComputerKind, 1, LoadedMark);
+  {
+    QuietDriveErrors quiet;
+    const DWORD drives = GetLogicalDrives();
+    for (int drive = 0; drive < MostDrives; ++drive)
+      if (drives & (1u << drive)) AddDrive(tree, drive);
+  }
+  if (!look.documentsPath.empty() && !(tree.flags & tree_flag::NoDocuments))
+    Insert(tree.control, tree.computer, look.documentsLabel, look.documentsIcon, DocumentsKind, 1);
+  SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tree.computer));
+  SendMessageA(tree.control, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(tree.control, nullptr, TRUE);
+}
+
+// Whether a folder gets an expand button: a subfolder, or in a tree that
+// shows files a matching file. Asked only for entries the tree shows.
+bool HasChildren(const FolderTree& tree, const std::string& path) {
+  {
+    FileSearch search(path + "*.*");
+    while (const WIN32_FIND_DATAA* found = search.Next())
+      if (IsSubfolder(*found)) return true;
+  }
+  if (tree.flags & tree_flag::FoldersOnly) return false;
+  for (const std::string& pattern : SplitPatterns(tree.pattern)) {
+    FileSearch search(path + pattern);
+    while (const WIN32_FIND_DATAA* found = search.Next())
+      if (!(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+  }
+  return false;
+}
+
+struct Child {
+  std::string label;
+  int kind;
+  int icon;
+  int children;  // I_CHILDRENCALLBACK: probed when the tree first shows it
+};
+
+// Folders before files, then by label ignoring case.
+void Sort(std::vector<Child>& children) {
+  std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
+    if ((a.kind == FileKind) != (b.kind == FileKind)) return b.kind == FileKind;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.label.c_str(), -1, b.label.c_str(), -1) ==
+           CSTR_LESS_THAN;
+  });
+}
+
+void ShowNotice(FolderTree& tree, int drive);
+
+// Reads an entry's children the first time it is opened.
+void Open(FolderTree& tree, HTREEITEM item) {
+  const LPARAM data = ItemData(tree.control, item);
+  if (data & LoadedMark) return;
+  const int kind = static_cast<int>(data & 0xFF);
+  const std::string path = PathOf(tree, item);
+  if (kind < MostDrives) {
+    ULARGE_INTEGER available;
+    QuietDriveErrors quiet;
+    if (!GetDiskFreeSpaceExA(path.c_str(), &available, nullptr, nullptr)) {
+      if (!(tree.flags & tree_flag::NoNotReadyNotice)) ShowNotice(tree, kind);
+      return;  // nothing read: the next opening tries again
+    }
+  }
+  std::vector<Child> children;
+  {
+    QuietDriveErrors quiet;
+    FileSearch folders(path + "*.*");
+    while (const WIN32_FIND_DATAA* found = folders.Next())
+      if (IsSubfolder(*found))  // hidden and system folders too
+        children.push_back({found->cFileName, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
+    if (!(tree.flags & tree_flag::FoldersOnly)) {
+      for (const std::string& pattern : SplitPatterns(tree.pattern)) {
+        FileSearch files(path + pattern);
+        while (const WIN32_FIND_DATAA* found = files.Next())
+          if (!(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            children.push_back({found->cFileName, FileKind, FileIcon(path, found->cFileName), 0});
+      }
+    }
+  }
+  if (tree.flags & tree_flag::Sorted) Sort(children);
+  // The entry is still collapsed: inserting now is cheap, and the tree draws
+  // the new level once, when it opens.
+  for (const Child& child : children) Insert(tree.control, item, child.label, child.icon, child.kind, child.children);
+  SetItem(tree.control, item, TVIF_PARAM | TVIF_CHILDREN, nullptr, 0, children.empty() ? 0 : 1, data | LoadedMark);
+}
+
+// Leads the tree to a folder path; stops where a name is missing, leaving
+// the selection as it was.
+void LeadTo(FolderTree& tree, const std::string& folderPath) {
+  const std::optional<FolderPathParts> parts = SplitFolderPath(folderPath);
+  if (!parts) return;
+  HTREEITEM current = DriveEntry(tree, parts->driveNumber);
+  if (!current) return;
+  SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
+  for (const std::string& name : parts->names) {
+    HTREEITEM match = nullptr;
+    for (HTREEITEM child = Next(tree.control, current, TVGN_CHILD); child && !match;
+         child = Next(tree.control, child, TVGN_NEXT))
+      if (KindOf(tree.control, child) == FolderKind &&
+          CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, LabelOf(tree.control, child).c_str(), -1,
+                         name.c_str(), -1) == CSTR_EQUAL)
+        match = child;
+    if (!match) return;
+    SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(match));
+    current = match;
+  }
+  SendMessageA(tree.control, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(current));
+  SendMessageA(tree.control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(current));
+}
+
+HTREEITEM Selected(const FolderTree& tree) { return Next(tree.control, nullptr, TVGN_CARET); }
+
+std::string TreeText(const GadgetRecord& gadget) {
+  const FolderTree* tree = TreeOf(gadget);
+  if (!tree) return {};
+  HTREEITEM selected = Selected(*tree);
+  return selected ? PathOf(*tree, selected) : std::string();
+}
+
+void SetTreeText(GadgetRecord& gadget, const char* text) {
+  FolderTree* tree = TreeOf(gadget);
+  if (!tree) return;
+  CloseNotice(*tree);
+  const TreeTextRequest request = ClassifyTreeText(text ? text : "");
+  switch (request.form) {
+    case TreeTextRequest::Form::StartingView:
+      BuildStartingView(*tree);
+      break;
+    case TreeTextRequest::Form::Pattern: {
+      const std::string previous = TreeText(gadget);
+      tree->pattern = request.pattern;
+      BuildStartingView(*tree);
+      if (!previous.empty()) LeadTo(*tree, previous);
+      break;
+    }
+    case TreeTextRequest::Form::LeadToFolder:
+      LeadTo(*tree, request.folderPath);
+      break;
+    case TreeTextRequest::Form::PatternAndFolder:
+      tree->pattern = request.pattern;
+      BuildStartingView(*tree);
+      LeadTo(*tree, request.folderPath);
+      break;
+  }
+}
+
+// --- the not-ready notice ----------------------------------------------------
+
+constexpr char NoticeClass[] = "BrindleworkNotReadyNotice";
+constexpr int NoticeCancel = 2;
+
+LRESULT CALLBACK NoticeProcedure(HWND notice, UINT message, WPARAM wParam, LPARAM lParam) {
+  if ((message == WM_COMMAND && LOWORD(wParam) == NoticeCancel) || message == WM_CLOSE) {
+    const int gadget = static_cast<int>(GetWindowLongPtrA(notice, GWLP_USERDATA));
+    auto found = Trees().find(gadget);
+    if (found != Trees().end() && found->second.notice == notice) CloseNotice(found->second);
+    return 0;
+  }
+  return DefWindowProcA(notice, message, wParam, lParam);
+}
+
+void ShowNotice(FolderTree& tree, int drive) {
+  CloseNotice(tree);
+  WNDCLASSA noticeClass = {};
+  noticeClass.lpfnWndProc = NoticeProcedure;
+  noticeClass.hInstance = State().module;
+  noticeClass.hCursor = State().arrowCursor;
+  noticeClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  noticeClass.lpszClassName = NoticeClass;
+  RegisterClassA(&noticeClass);  // fails harmlessly once it is registered
+
+  HWND owner = GetAncestor(tree.control, GA_ROOT);
+  RECT ownerFrame;
+  GetWindowRect(owner, &ownerFrame);
+  HWND notice = CreateWindowExA(WS_EX_DLGMODALFRAME, NoticeClass, "Laufwerk nicht bereit",
+                                WS_POPUP | WS_CAPTION | WS_SYSMENU, ownerFrame.left + 30, ownerFrame.top + 60,
+                                300, 120, owner, nullptr, State().module, nullptr);
+  if (!notice) return;
+  SetWindowLongPtrA(notice, GWLP_USERDATA, static_cast<LONG_PTR>(GetDlgCtrlID(tree.control)));
+  std::string text = "Das Laufwerk ";
+  text.append(1, static_cast<char>('A' + drive)).append(": ist nicht bereit. Legen Sie einen Datenträger ein.");
+  HWND label = CreateWindowExA(0, "Static", text.c_str(), WS_CHILD | WS_VISIBLE, 12, 12, 270, 36, notice,
+                               nullptr, State().module, nullptr);
+  HWND cancel = CreateWindowExA(0, "Button", "Abbrechen", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 190, 55, 90, 22,
+                                notice, reinterpret_cast<HMENU>(NoticeCancel), State().module, nullptr);
+  for (HWND control : {label, cancel})
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+  tree.notice = notice;
+  tree.noticeDrive = drive;
+  EnableWindow(tree.control, FALSE);
+  ShowWindow(notice, SW_SHOWNORMAL);
+}
+
+void CloseNotice(FolderTree& tree) {
+  if (!tree.notice) return;
+  HWND notice = std::exchange(tree.notice, nullptr);
+  tree.noticeDrive = -1;
+  EnableWindow(tree.control, TRUE);
+  DestroyWindow(notice);
+}
+
+// --- media changes -----------------------------------------------------------
+
+void RefreshDrive(const FolderTree& tree, HTREEITEM entry, int drive) {
+  auto [label, icon] = ShellLook(DriveRoot(drive).c_str(), 0);
+  if (label.empty()) label = DriveRoot(drive);
+  SetItem(tree.control, entry, TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN, &label, icon, 1, 0);
+}
+
+void DeviceChange(GadgetRecord& gadget, WPARAM event, LPARAM data) {
+  FolderTree* tree = TreeOf(gadget);
+  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+  if (!tree || !header || header->dbch_devicetype != DBT_DEVTYP_VOLUME) return;
+  if (event != DBT_DEVICEARRIVAL && event != DBT_DEVICEREMOVECOMPLETE) return;
+  const DWORD units = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data)->dbcv_unitmask;
+  const DWORD present = GetLogicalDrives();
+  for (int drive = 0; drive < MostDrives; ++drive) {
+    if (!(units & (1u << drive))) continue;
+    HTREEITEM entry = DriveEntry(*tree, drive);
+    if (event == DBT_DEVICEARRIVAL) {
+      if (tree->notice && tree->noticeDrive == drive) CloseNotice(*tree);
+      if (entry)
+        RefreshDrive(*tree, entry, drive);
+      else if (present & (1u << drive))
+        AddDrive(*tree, drive);  // after the documents entry, at the end
+    } else if (entry && (present & (1u << drive))) {
+      // The drive stays but lost its volume: forget what was read of it.
+      SendMessageA(tree->control, TVM_EXPAND, TVE_COLLAPSE | TVE_COLLAPSERESET, reinterpret_cast<LPARAM>(entry));
+      while (HTREEITEM child = Next(tree->control, entry, TVGN_CHILD))
+        SendMessageA(tree->control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
+      SetItem(tree->control, entry, TVIF_PARAM, nullptr, 0, 0, drive);
+      RefreshDrive(*tree, entry, drive);
+    } else if (entry) {
+      SendMessageA(tree->control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(entry));
+    }
+  }
+}
+
+// --- the gadget kind -----------------------------------------------------------
+
+void Report(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.control, gadget.number, type); }
+
+bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  FolderTree* tree = TreeOf(gadget);
+  if (message != WM_NOTIFY || !tree) return false;
+  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+  result = 0;
+  switch (header->code) {
+    case NM_CLICK: Report(gadget, 0); return true;
+    case NM_RCLICK: {
+      // The entry under the pointer becomes the selected one first.
+      TVHITTESTINFO hit = {};
+      GetCursorPos(&hit.pt);
+      ScreenToClient(tree->control, &hit.pt);
+      if (HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree->control, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))))
+        SendMessageA(tree->control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+      Report(gadget, 1);
+      return true;
+    }
+    case NM_DBLCLK: Report(gadget, 2); return true;
+    case NM_RDBLCLK: return true;  // reported from the control's own message, as Wine 8 sends none
+    case TVN_SELCHANGEDA: Report(gadget, TreeSelectionChanged); return true;
+    case TVN_BEGINDRAGA:
+    case TVN_BEGINRDRAGA:
+      SendMessageA(tree->control, TVM_SELECTITEM, TVGN_CARET,
+                   reinterpret_cast<LPARAM>(reinterpret_cast<const NMTREEVIEWA*>(lParam)->itemNew.hItem));
+      Report(gadget, TreeDragStarted);
+      return true;
+    case TVN_ITEMEXPANDINGA: {
+      const auto* expanding = reinterpret_cast<const NMTREEVIEWA*>(lParam);
+      if (expanding->action & TVE_EXPAND) Open(*tree, expanding->itemNew.hItem);
+      return true;  // FALSE: let it open
+    }
+    case TVN_GETDISPINFOA: {
+      auto* display = reinterpret_cast<NMTVDISPINFOA*>(const_cast<NMHDR*>(header));
+      if (display->item.mask & TVIF_CHILDREN) {
+        // Probed once, for the entries the tree actually shows; the tree keeps the answer.
+        display->item.cChildren = HasChildren(*tree, PathOf(*tree, display->item.hItem)) ? 1 : 0;
+        display->item.mask |= TVIF_DI_SETITEM;
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&) {
+  if (message == WM_RBUTTONDBLCLK) Report(gadget, 3);
+  if (message == WM_DESTROY) {
+    if (FolderTree* tree = TreeOf(gadget)) {
+      CloseNotice(*tree);
+      Trees().erase(gadget.number);
+    }
+  }
+  return false;
+}
+
+const GadgetKind FolderTreeKind = {
+    .name = "folder tree",
+    .getText = TreeText,
+    .setText = SetTreeText,
+    .controlMessage = ControlMessage,
+    .parentMessage = ParentMessage,
+    .deviceChange = DeviceChange,
+};
+
+}  // namespace
+
+int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text, std::uint32_t flags) {
+  // The shell's folders need COM on this thread; once for the process, as
+  // the chooser does.
+  static const bool comEntered = SUCCEEDED(CoInitialize(nullptr));
+  (void)comEntered;
+  SHFILEINFOA info = {};
+  auto icons = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  if (!icons) return 0;
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP;
+  if (!(flags & tree_flag::NoLines)) style |= TVS_HASLINES | TVS_LINESATROOT;
+  if (!(flags & tree_flag::NoButtons)) style |= TVS_HASBUTTONS;
+  if (flags & tree_flag::KeepSelectionVisible) style |= TVS_SHOWSELALWAYS;
+  const DWORD extendedStyle = (flags & tree_flag::NoSunkenEdge) ? 0 : WS_EX_CLIENTEDGE;
+  GadgetRecord* record = CreateGadget(FolderTreeKind, gadget, WC_TREEVIEWA, style, extendedStyle, x, y, width,
+                                      height, nullptr);
+  if (!record) return 0;
+  // The system's icon list is shared: the tree must not destroy it.
+  SendMessageA(record->control, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+  FolderTree& tree = Trees()[gadget];
+  tree = FolderTree{};
+  tree.control = record->control;
+  tree.flags = flags;
+  BuildStartingView(tree);
+  SetTreeText(*record, text);
+  return 1;
+}
+
+}  // namespace toolkit
