@@ -1,6 +1,6 @@
 # A thin front over CMake. `make run` and `make test` set up a fresh Debian 12
 # machine first (the cross compiler, Wine, Xvfb), then build.
-.PHONY: run test setup build build-native build-windows test-native test-wine screenshots clean
+.PHONY: run test setup build build-native build-windows test-native test-wine screenshots benchmark clean
 
 BUILD := build
 JOBS ?= $(shell nproc)
@@ -34,6 +34,13 @@ test-wine: build-windows
 
 screenshots: setup build-windows
 	scripts/wine-session.sh --xvfb scripts/screenshots.sh
+
+# Figures of the folder tree beside its floors; the report goes to build/benchmarks/.
+benchmark: setup build-windows
+	cmake --build $(BUILD)/windows --target folder_tree_benchmark -j $(JOBS)
+	mkdir -p $(BUILD)/benchmarks
+	cd $(BUILD)/windows && ../../scripts/wine-session.sh --xvfb sh -c '../../scripts/bench-folders.sh "$$WINEPREFIX" && \
+	  wine folder_tree_benchmark.exe "Z:$(abspath $(BUILD))/benchmarks/folder-tree.txt"'
 
 clean:
 	rm -rf $(BUILD)

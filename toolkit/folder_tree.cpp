@@ -320,18 +320,26 @@ void Open(FolderTree& tree, HTREEITEM item) {
   std::vector<Child> children;
   {
     QuietDriveErrors quiet;
-    FileSearch folders(path + "*.*");
-    while (const WIN32_FIND_DATAA* found = folders.Next())
+    const bool showsFiles = !(tree.flags & tree_flag::FoldersOnly);
+    const std::vector<std::string> patterns = SplitPatterns(tree.pattern);
+    // A pattern that matches everything takes its files from the folder
+    // listing instead of listing the folder a second time.
+    const bool allFiles = showsFiles && patterns.size() == 1 && (patterns[0] == "*.*" || patterns[0] == "*");
+    std::vector<Child> files;
+    FileSearch everything(path + "*.*");
+    while (const WIN32_FIND_DATAA* found = everything.Next()) {
       if (IsSubfolder(*found))  // hidden and system folders too
         children.push_back({found->cFileName, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
-    if (!(tree.flags & tree_flag::FoldersOnly)) {
-      for (const std::string& pattern : SplitPatterns(tree.pattern)) {
-        FileSearch files(path + pattern);
-        while (const WIN32_FIND_DATAA* found = files.Next())
-          if (!(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            children.push_back({found->cFileName, FileKind, FileIcon(path, found->cFileName), 0});
-      }
+      else if (allFiles && !(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        files.push_back({found->cFileName, FileKind, FileIcon(path, found->cFileName), 0});
     }
+    for (std::size_t i = 0; showsFiles && !allFiles && i < patterns.size(); ++i) {
+      FileSearch matching(path + patterns[i]);
+      while (const WIN32_FIND_DATAA* found = matching.Next())
+        if (!(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+          files.push_back({found->cFileName, FileKind, FileIcon(path, found->cFileName), 0});
+    }
+    children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
   }
   if (tree.flags & tree_flag::Sorted) Sort(children);
   // The entry is still collapsed: inserting now is cheap, and the tree draws

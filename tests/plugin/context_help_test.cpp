@@ -39,6 +39,13 @@ class ContextHelp : public ::testing::Test {
     SetCurrentDirectoryA(savedDirectory_);
     DeleteFileA(viewer_.c_str());
     DeleteFileA(log_.c_str());
+    // The folders the tests made, deepest first.
+    for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)
+      RemoveDirectoryA(folder->c_str());
+  }
+
+  void MakeFolder(const std::string& folder) {
+    if (CreateDirectoryA(folder.c_str(), nullptr)) madeFolders_.push_back(folder);
   }
 
   // The command lines the viewer was started with, once `count` have come.
@@ -60,13 +67,14 @@ class ContextHelp : public ::testing::Test {
 
   support::LoadedLibrary library_;
   std::string log_, viewer_;
+  std::vector<std::string> madeFolders_;
   char savedDirectory_[MAX_PATH] = {};
 };
 
 void Cancel(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 TEST_F(ContextHelp, EveryDialogStartsTheViewerOnItsPageWithTheDirectoryUnquoted) {
-  CreateDirectoryA("C:\\Eigene Dateien", nullptr);
+  MakeFolder("C:\\Eigene Dateien");
   ASSERT_TRUE(SetCurrentDirectoryA("C:\\Eigene Dateien"));
   const std::pair<const char*, const char*> dialogs[] = {
       {"echo", "Echo"}, {"title", "Title"}, {"chkdsk", "Chkdsk"}};
@@ -90,7 +98,7 @@ TEST_F(ContextHelp, DriveRootAndTheLongestDirectory) {
   std::string longest = "C:\\";
   while (longest.size() < 258) {
     longest += std::string(std::min<std::size_t>(100, 258 - longest.size() - 1), 'v') + "\\";
-    CreateDirectoryA(longest.c_str(), nullptr);
+    MakeFolder(longest);
   }
   longest.pop_back();
   for (const std::string& directory : {std::string("C:\\"), longest}) {

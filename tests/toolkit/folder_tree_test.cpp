@@ -71,9 +71,36 @@ HTREEITEM DriveEntry(HWND tree, char letter) {
   return nullptr;
 }
 
+// Removes a folder with everything in it, however deep (through \\?\ paths).
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(path);
+      else
+        DeleteFileW(path.c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
 class FolderTrees : public support::ToolkitTest {
  protected:
+  // The folders are the test's own: made afresh, and gone afterwards.
+  void TearDown() override {
+    support::ToolkitTest::TearDown();
+    RemoveTree(L"\\\\?\\C:\\Daten");
+    RemoveTree(L"\\\\?\\C:\\Tief");
+  }
   void SetUp() override {
+    RemoveTree(L"\\\\?\\C:\\Daten");
     support::ToolkitTest::SetUp();
     for (const char* folder : {"C:\\Daten", "C:\\Daten\\Projekte", "C:\\Daten\\Projekte\\Alt", "C:\\Daten\\leer",
                                "C:\\Daten\\Versteckt", "C:\\Daten\\System"})
@@ -82,7 +109,6 @@ class FolderTrees : public support::ToolkitTest {
     SetFileAttributesA("C:\\Daten\\System", FILE_ATTRIBUTE_SYSTEM);
     for (const char* file : {"C:\\Daten\\b.txt", "C:\\Daten\\A.TXT", "C:\\Daten\\c.bat"})
       CloseHandle(CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    RemoveDirectoryA("C:\\Daten\\Neu");
   }
   HWND MakeTree(std::uint32_t flags, const char* text = "") {
     EXPECT_EQ(toolkit::CreateFolderTree(Tree, 5, 5, 290, 190, text, flags), 1);
@@ -110,6 +136,18 @@ TEST_F(FolderTrees, StartingViewAndPathsOfEveryKindOfEntry) {
   MakeTree(toolkit::tree_flag::NoDocuments);
   EXPECT_EQ(Labels(toolkit::GadgetHandle(Tree), Next(toolkit::GadgetHandle(Tree), nullptr, TVGN_ROOT)).size(),
             children.size() - 1);
+}
+
+TEST_F(FolderTrees, FlagsChooseTheLook) {
+  HWND plain = MakeTree(0);
+  EXPECT_EQ(GetWindowLongA(plain, GWL_STYLE) & (TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS),
+            TVS_HASLINES | TVS_HASBUTTONS);
+  EXPECT_TRUE(GetWindowLongA(plain, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  HWND bare = MakeTree(toolkit::tree_flag::NoSunkenEdge | toolkit::tree_flag::KeepSelectionVisible |
+                       toolkit::tree_flag::NoLines | toolkit::tree_flag::NoButtons);
+  EXPECT_EQ(GetWindowLongA(bare, GWL_STYLE) & (TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS),
+            TVS_SHOWSELALWAYS);
+  EXPECT_FALSE(GetWindowLongA(bare, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 TEST_F(FolderTrees, FoldersButtonsPatternsAndSorting) {
