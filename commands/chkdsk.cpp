@@ -7,6 +7,7 @@
 
 #include "commands/chkdsk_text.h"
 #include "plugin/dialog_sequence.h"
+#include "toolkit/quiet_drive_errors.h"
 #include "toolkit/dialog.h"
 
 namespace commands {
@@ -36,22 +37,9 @@ const char* const SwitchCaptions[SwitchCount] = {
 constexpr int VolumeBufferSize = 260;
 constexpr DWORD VolumeQuerySize = 255;
 
-// Keeps the system from asking about missing media while the drives are
-// queried; restores the thread's earlier mode on every path.
-class QuietDriveErrors {
- public:
-  QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_); }
-  ~QuietDriveErrors() { SetThreadErrorMode(previous_, nullptr); }
-  QuietDriveErrors(const QuietDriveErrors&) = delete;
-  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
- private:
-  DWORD previous_ = 0;
-};
-
 // Lists B: to Z: (never A:) whose file system chkdsk can check, in order.
 void ScanDrives() {
-  QuietDriveErrors quiet;
+  toolkit::QuietDriveErrors quiet;
   for (char letter = 'B'; letter <= 'Z'; ++letter) {
     const char root[] = {letter, ':', '\\', '\0'};
     if (GetDriveTypeA(root) <= DRIVE_NO_ROOT_DIR) continue;

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "toolkit/folder_paths.h"
+#include "toolkit/quiet_drive_errors.h"
 #include "toolkit/scoped_handles.h"
 #include "toolkit/toolkit_state.h"
 
@@ -64,18 +65,6 @@ FolderTree* TreeOf(const GadgetRecord& gadget) {
   auto found = Trees().find(gadget.number);
   return found == Trees().end() || found->second.control != gadget.control ? nullptr : &found->second;
 }
-
-// Keeps the system from asking about missing media while drives are read.
-class QuietDriveErrors {
- public:
-  QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous_); }
-  ~QuietDriveErrors() { SetThreadErrorMode(previous_, nullptr); }
-  QuietDriveErrors(const QuietDriveErrors&) = delete;
-  QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
- private:
-  DWORD previous_ = 0;
-};
 
 class FileSearch {
  public:
