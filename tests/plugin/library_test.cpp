@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstdio>
@@ -66,16 +67,20 @@ void CallEcho(support::CommandProcedure echo, int calls, ClassNames* classNames 
   user.join();
 }
 
-// Wine 8 makes a few bitmaps, device contexts and regions of its own once
-// per process, at a moment that varies (the pointer's images among them),
-// and defers deleting a pen or font that a cached device context still
-// holds, so a count may be a few off either way. A leak of one object a
-// call shows at least a hundred a batch.
+// Wine 8 makes some thirty bitmaps, device contexts and regions of its own
+// once per process, at a moment that varies (the pointer's images among
+// them), and defers deleting a pen or font that a cached device context
+// still holds, so a count may be one or two off either way. A leak of one
+// object a call grows every batch by a hundred or more; Wine's caches grow
+// one batch at most: one batch must stay quiet.
 void ExpectNoGdiGrowth(const support::ResourceCounts& start, const support::ResourceCounts& middle,
                        const support::ResourceCounts& end) {
-  EXPECT_LE(std::abs(middle.gdiDrawingObjects - start.gdiDrawingObjects), 8);
-  EXPECT_LE(std::abs(end.gdiDrawingObjects - middle.gdiDrawingObjects), 8);
-  EXPECT_LE(std::abs(end.gdiObjects - start.gdiObjects), 20) << "device contexts or regions pile up";
+  for (auto count : {&support::ResourceCounts::gdiDrawingObjects, &support::ResourceCounts::gdiObjects}) {
+    const int first = middle.*count - start.*count;
+    const int second = end.*count - middle.*count;
+    EXPECT_LE(std::min(std::abs(first), std::abs(second)), 2) << first << " then " << second;
+    EXPECT_LE(std::abs(first + second), 50) << first << " then " << second;
+  }
 }
 
 // Color calls, ended by "Hinzufügen" and "Abbrechen" in turn.
@@ -177,7 +182,8 @@ TEST(Library, UnloadingFreesEverythingTheDialogsMade) {
               "with 3 calls each %lld bytes in %lld blocks\n",
               bare.heapBytes, bare.heapBlocks, used.heapBytes, used.heapBlocks);
   EXPECT_EQ(used.windows, 0);
-  EXPECT_LE(std::abs(used.gdiDrawingObjects), 8);
+  // Swatches left behind at unload would be 160; Wine's own caches stay well below.
+  EXPECT_LE(std::abs(used.gdiDrawingObjects), 40);
   EXPECT_EQ(used.heaps, 0) << "a private heap outlived its library";
   EXPECT_EQ(used.heapBytes, bare.heapBytes);
   EXPECT_EQ(used.heapBlocks, bare.heapBlocks);
