@@ -59,7 +59,7 @@ std::map<int, FolderTree>& Trees() {
   return trees;
 }
 
-SharedLook* shared = nullptr;  // made once per process; the shell's icons are its own
+std::unique_ptr<SharedLook> shared;  // made by the first tree; the shell's icons are its own
 
 FolderTree* TreeOf(const GadgetRecord& gadget) {
   auto found = Trees().find(gadget.number);
@@ -119,7 +119,7 @@ std::pair<std::string, int> SpecialFolderLook(int folder, std::string* path) {
 
 SharedLook& Shared() {
   if (shared) return *shared;
-  shared = new SharedLook;
+  shared = std::make_unique<SharedLook>();
   char windows[MAX_PATH] = {};
   GetWindowsDirectoryA(windows, MAX_PATH);
   shared->folderIcon = ShellLook(windows, 0).second;
@@ -559,6 +559,11 @@ const GadgetKind FolderTreeKind = {
 };
 
 }  // namespace
+
+void StopFolderTrees() {
+  shared.reset();
+  UnregisterClassA(NoticeClass, State().module);
+}
 
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text, std::uint32_t flags) {
   // The shell's folders need COM on this thread; once for the process, as

@@ -27,4 +27,8 @@ inline constexpr int TreeDragStarted = 14002;
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text,
                      std::uint32_t flags);
 
+// At the toolkit's stop: frees what the trees share and unregisters the
+// not-ready notice's window class, whose procedure goes with the library.
+void StopFolderTrees();
+
 }  // namespace toolkit

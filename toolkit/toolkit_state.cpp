@@ -1,5 +1,6 @@
 #include "toolkit/toolkit_state.h"
 
+#include "toolkit/folder_tree.h"
 #include "toolkit/images.h"
 
 #include <commctrl.h>
@@ -45,6 +46,7 @@ void StopDialogToolkit() {
   state->imageTarget.Reset();
   state->images.clear();
   while (!state->windows.empty()) CloseWindow(state->windows.begin()->first);
+  StopFolderTrees();
   state->fonts.clear();
   state.reset();
 }
