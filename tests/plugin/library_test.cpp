@@ -19,15 +19,6 @@ namespace {
 
 enum { TextField = 2, AddButton = 3, CancelButton = 4 };
 
-TEST(Library, DialogsNotBuiltYetGiveEmptyText) {
-  support::LoadedLibrary library;
-  for (const char* name : {"xcopy"}) {
-    const char* text = library.Procedure(name)();
-    ASSERT_NE(text, nullptr) << name;
-    EXPECT_STREQ(text, "") << name;
-  }
-}
-
 // Window class names, kept in storage made before counting starts.
 using ClassNames = std::vector<std::array<char, 32>>;
 
@@ -67,22 +58,6 @@ void CallEcho(support::CommandProcedure echo, int calls, ClassNames* classNames 
   user.join();
 }
 
-// Wine 8 makes some thirty bitmaps, device contexts and regions of its own
-// once per process, at a moment that varies (the pointer's images among
-// them), and defers deleting a pen or font that a cached device context
-// still holds, so a count may be one or two off either way. A leak of one
-// object a call grows every batch by a hundred or more; Wine's caches grow
-// one batch at most: one batch must stay quiet.
-void ExpectNoGdiGrowth(const support::ResourceCounts& start, const support::ResourceCounts& middle,
-                       const support::ResourceCounts& end) {
-  for (auto count : {&support::ResourceCounts::gdiDrawingObjects, &support::ResourceCounts::gdiObjects}) {
-    const int first = middle.*count - start.*count;
-    const int second = end.*count - middle.*count;
-    EXPECT_LE(std::min(std::abs(first), std::abs(second)), 2) << first << " then " << second;
-    EXPECT_LE(std::abs(first + second), 50) << first << " then " << second;
-  }
-}
-
 // Color calls, ended by "Hinzufügen" and "Abbrechen" in turn.
 void CallColor(support::CommandProcedure color, int calls) {
   std::thread user([calls] {
@@ -112,7 +87,7 @@ TEST(Library, HundredColorCallsReplaceTheirSwatchesInsteadOfPilingThemUp) {
   std::printf("color calls: at the start  %s\n             after 100  %s\n             after 200  %s\n",
               support::Describe(start).c_str(), support::Describe(middle).c_str(),
               support::Describe(end).c_str());
-  ExpectNoGdiGrowth(start, middle, end);
+  support::ExpectNoGdiGrowth(start, middle, end);
   EXPECT_EQ(end.heapBytes, start.heapBytes);
   EXPECT_EQ(end.windows, start.windows);
 }
@@ -137,7 +112,7 @@ TEST(Library, TwoHundredEchoCallsLeaveNothingBehind) {
     EXPECT_EQ(after.heapBytes, before.heapBytes);
     EXPECT_EQ(after.heapBlocks, before.heapBlocks);
   }
-  ExpectNoGdiGrowth(start, middle, end);
+  support::ExpectNoGdiGrowth(start, middle, end);
 
   std::set<std::string> distinct;
   for (const auto& name : classNames) {

@@ -25,6 +25,10 @@ struct ResourceCounts {
 ResourceCounts CountResources();
 std::string Describe(const ResourceCounts& counts);
 
+// GDI counts of three moments between two equal batches of calls: no
+// growth beyond what Wine's own caches explain (see leak_counts.cpp).
+void ExpectNoGdiGrowth(const ResourceCounts& start, const ResourceCounts& middle, const ResourceCounts& end);
+
 // Whether a window class of that name is still registered for `module`.
 bool ClassRegistered(HINSTANCE module, const char* className);
 

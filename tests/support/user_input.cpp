@@ -106,7 +106,7 @@ void MoveTo(POINT screen) {
 
 // The move travels with the buttons: a separate SetCursorPos reaches the X
 // server on its own and can trail the clicks (seen with Wine 8).
-void ClickAt(POINT screen) {
+void ClickAt(POINT screen, bool rightButton) {
   // Two clicks at one spot within the double-click time are a double click,
   // which selects a word in a text field: wait as a person would.
   static POINT lastPoint = {-1, -1};
@@ -119,7 +119,10 @@ void ClickAt(POINT screen) {
   }
   lastPoint = screen;
   MoveTo(screen);
-  Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+  if (rightButton)
+    Send({MouseButton(MOUSEEVENTF_RIGHTDOWN), MouseButton(MOUSEEVENTF_RIGHTUP)});
+  else
+    Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
   lastTime = GetTickCount64();
 }
 

@@ -24,13 +24,16 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = PatienceMs);
 // means the gadgets are made.
 HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs);
 
+// Moves the pointer to a screen point and waits until it is there.
+void MoveTo(POINT screen);
+
 // Left click near the centre of a window (a control): the spot moves a few
 // pixels from one click to the next, so that quick presses of one button are
 // single clicks. Or at a screen point.
 void Click(HWND window);
 // Two quick clicks at the centre of a window, with the left or right button.
 void DoubleClick(HWND window, bool rightButton = false);
-void ClickAt(POINT screen);
+void ClickAt(POINT screen, bool rightButton = false);  // a right click with rightButton
 // Presses the left button at `from`, moves to `to` and lets go.
 void Drag(POINT from, POINT to);
 // The middle of the close box that Wine draws on an unmanaged window.

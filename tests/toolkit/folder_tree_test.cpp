@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "tests/support/toolkit_fixture.h"
+#include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
 #include "toolkit/folder_chooser.h"
 #include "toolkit/folder_tree.h"
@@ -22,35 +23,15 @@ namespace {
 using support::PumpEvents;
 using support::RecordedEvent;
 using Events = std::vector<RecordedEvent>;
+using support::Child;
+using support::DriveEntry;
+using support::Expand;
+using support::Label;
+using support::Labels;
+using support::Next;
+using support::RemoveTree;
+using support::Select;
 constexpr int Tree = 1;
-
-HTREEITEM Next(HWND tree, HTREEITEM item, UINT relation) {
-  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
-std::string Label(HWND tree, HTREEITEM item) {
-  char text[512] = {};
-  TVITEMA data = {};
-  data.mask = TVIF_TEXT | TVIF_HANDLE;
-  data.hItem = item;
-  data.pszText = text;
-  data.cchTextMax = sizeof text;
-  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-  return text;
-}
-
-std::vector<std::string> Labels(HWND tree, HTREEITEM parent) {
-  std::vector<std::string> labels;
-  for (HTREEITEM child = Next(tree, parent, TVGN_CHILD); child; child = Next(tree, child, TVGN_NEXT))
-    labels.push_back(Label(tree, child));
-  return labels;
-}
-
-HTREEITEM Child(HWND tree, HTREEITEM parent, const std::string& startOfLabel) {
-  for (HTREEITEM child = Next(tree, parent, TVGN_CHILD); child; child = Next(tree, child, TVGN_NEXT))
-    if (Label(tree, child).rfind(startOfLabel, 0) == 0) return child;
-  return nullptr;
-}
 
 bool HasButton(HWND tree, HTREEITEM item) {
   TVITEMA data = {};
@@ -58,37 +39,6 @@ bool HasButton(HWND tree, HTREEITEM item) {
   data.hItem = item;
   SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
   return data.cChildren != 0;
-}
-
-void Expand(HWND tree, HTREEITEM item) { SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item)); }
-void Select(HWND tree, HTREEITEM item) { SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)); }
-
-// The drive entries' labels end in their letter, as in "System (D:)".
-HTREEITEM DriveEntry(HWND tree, char letter) {
-  const std::string tag = std::string("(") + letter + ":)";
-  for (HTREEITEM child = Next(tree, Next(tree, nullptr, TVGN_ROOT), TVGN_CHILD); child; child = Next(tree, child, TVGN_NEXT))
-    if (Label(tree, child).find(tag) != std::string::npos) return child;
-  return nullptr;
-}
-
-// Removes a folder with everything in it, however deep (through \\?\ paths).
-void RemoveTree(const std::wstring& folder) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::wstring name = found.cFileName;
-      if (name == L"." || name == L"..") continue;
-      const std::wstring path = folder + L"\\" + name;
-      SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(path);
-      else
-        DeleteFileW(path.c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder.c_str());
 }
 
 class FolderTrees : public support::ToolkitTest {
@@ -257,16 +207,7 @@ TEST_F(FolderTrees, MediaChangesAddCollapseAndRemoveDrives) {
 
 TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
   HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly);
-  auto point = [&](char letter) {
-    // TVM_GETITEMRECT takes the entry in the rectangle's first bytes.
-    RECT r = {};
-    const HTREEITEM entry = DriveEntry(tree, letter);
-    std::memcpy(&r, &entry, sizeof entry);
-    SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
-    POINT p = {r.left + 8, (r.top + r.bottom) / 2};
-    ClientToScreen(tree, &p);
-    return p;
-  };
+  auto point = [&](char letter) { return support::EntryPoint(tree, DriveEntry(tree, letter)); };
   auto types = [] {
     std::vector<int> seen;
     for (const RecordedEvent& e : PumpEvents(150))
