@@ -32,8 +32,9 @@ test-native: build-native
 test-wine: build-windows
 	scripts/wine-session.sh --xvfb --test-drives ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
 
+# Every dialog filled in by the scripted user, each saved in build/screenshots/.
 screenshots: setup build-windows
-	scripts/wine-session.sh --xvfb scripts/screenshots.sh
+	scripts/wine-session.sh --xvfb sh -c 'for command in echo title chkdsk color xcopy; do scripts/scripted-user.sh $$command || exit 1; done'
 
 # Figures of the folder tree beside its floors; the report goes to build/benchmarks/.
 benchmark: setup build-windows

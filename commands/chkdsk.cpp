@@ -64,7 +64,7 @@ class ChkdskDialog final : public plugin::CommandDialog {
   }
   plugin::HelpPage Help() const override { return plugin::HelpPage::Chkdsk; }
 
-  void CreateGadgets() override {
+  void CreateGadgets(int) override {
     toolkit::CreateTextLabel(DriveLabel, 10, 10, 100, 20, "Datenträger:", 0);
     toolkit::CreateComboBox(DriveList, 280, 10, 100, 20, 0);
     toolkit::CreateFrame(SwitchFrame, 10, 40, 370, 170, "Parameter", 0);

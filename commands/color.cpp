@@ -53,7 +53,7 @@ class ColorDialog final : public plugin::CommandDialog {
 
   void Prepare() override { MakeSwatches(); }
 
-  void CreateGadgets() override {
+  void CreateGadgets(int) override {
     toolkit::CreateTextLabel(TextLabel, 10, 10, 100, 20, "Textfarbe:", 0);
     toolkit::CreateTextLabel(BackgroundLabel, 10, 40, 100, 20, "Hintergrundfarbe:", 0);
     toolkit::CreateButton(TextBack, 160, 10, 20, 20, "<<", 0);

@@ -16,7 +16,7 @@ class EchoDialog final : public plugin::CommandDialog {
   }
   plugin::HelpPage Help() const override { return plugin::HelpPage::Echo; }
 
-  void CreateGadgets() override { CreateTextFieldGadgets("Text:"); }
+  void CreateGadgets(int) override { CreateTextFieldGadgets("Text:"); }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {

@@ -16,7 +16,7 @@ class TitleDialog final : public plugin::CommandDialog {
   }
   plugin::HelpPage Help() const override { return plugin::HelpPage::Title; }
 
-  void CreateGadgets() override { CreateTextFieldGadgets("Titel:"); }
+  void CreateGadgets(int) override { CreateTextFieldGadgets("Titel:"); }
 
   void AfterHelpArmed() override { toolkit::DisableGadget(AddButton, 1); }
 

@@ -39,7 +39,7 @@ const char* RunCommandDialog(CommandDialog& dialog) {
   const int window =
       toolkit::OpenWindow(toolkit::AnyNumber, w.x, w.y, w.innerWidth, w.innerHeight, w.title, w.flags);
   if (window != 0) {
-    dialog.CreateGadgets();
+    dialog.CreateGadgets(window);
     ArmContextHelp(window, dialog.Help());
     dialog.AfterHelpArmed();
     bool quitSeen = false;

@@ -38,7 +38,7 @@ class CommandDialog {
   // Work before the window exists (images, fonts).
   virtual void Prepare() {}
   // Creates the gadgets in the freshly opened window and sets their states.
-  virtual void CreateGadgets() = 0;
+  virtual void CreateGadgets(int window) = 0;
   // States that are set only once context help is armed.
   virtual void AfterHelpArmed() {}
   virtual GadgetOutcome OnGadgetEvent(int gadget, int type) = 0;

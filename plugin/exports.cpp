@@ -5,14 +5,7 @@
 #include "commands/color.h"
 #include "commands/echo.h"
 #include "commands/title.h"
-#include "plugin/command_text_buffer.h"
-#include "plugin/library.h"
-
-namespace {
-// The xcopy dialog is not built yet: it reports what a window that cannot
-// be opened reports, empty text.
-const char* NoDialogYet() { return plugin::CommandTexts().Store({}); }
-}  // namespace
+#include "commands/xcopy.h"
 
 extern "C" {
 
@@ -20,6 +13,6 @@ const char* chkdsk() { return commands::RunChkdskDialog(); }
 const char* color() { return commands::RunColorDialog(); }
 const char* echo() { return commands::RunEchoDialog(); }
 const char* title() { return commands::RunTitleDialog(); }
-const char* xcopy() { return NoDialogYet(); }
+const char* xcopy() { return commands::RunXcopyDialog(); }
 
 }

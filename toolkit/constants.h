@@ -67,6 +67,8 @@ inline constexpr std::uint32_t Maximised = 0x01000000;  // WS_MAXIMIZE
 inline constexpr std::uint32_t Minimised = 0x20000000;  // WS_MINIMIZE
 // Title bar and system menu with close box (WS_CAPTION | WS_SYSMENU), centred.
 inline constexpr std::uint32_t CommandDialog = 0xC80001;
+// The same window at the position given.
+inline constexpr std::uint32_t CommandDialogAtPosition = 0xC80000;
 }  // namespace window_flag
 
 // Flag bits of the gadget creation operations.

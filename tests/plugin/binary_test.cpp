@@ -108,7 +108,6 @@ TEST(Binary, EntryAcceptsThreadAttachAndDetach) {
   HANDLE thread = CreateThread(nullptr, 0, DoNothing, nullptr, 0, nullptr);
   WaitForSingleObject(thread, INFINITE);
   CloseHandle(thread);
-  EXPECT_STREQ(library.Procedure("xcopy")(), "");
   EXPECT_EQ(GetProcAddress(library.Module(), MAKEINTRESOURCEA(3)), GetProcAddress(library.Module(), "echo"));
 }
 
