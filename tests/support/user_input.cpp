@@ -37,6 +37,7 @@ INPUT MouseButton(DWORD flag) {
 
 struct TitleSearch {
   const char* title;
+  DWORD process;
   HWND found;
 };
 
@@ -54,7 +55,7 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM search) {
   auto* s = reinterpret_cast<TitleSearch*>(search);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) && CaptionOf(window) == s->title) {
+  if (process == s->process && IsWindowVisible(window) && CaptionOf(window) == s->title) {
     s->found = window;
     return FALSE;
   }
@@ -72,8 +73,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-HWND WaitForWindow(const char* title, DWORD timeoutMs) {
-  TitleSearch search = {title, nullptr};
+HWND WaitForWindow(const char* title, DWORD timeoutMs, DWORD processId) {
+  TitleSearch search = {title, processId ? processId : GetCurrentProcessId(), nullptr};
   WaitUntil([&] {
     EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found != nullptr;
@@ -81,8 +82,8 @@ HWND WaitForWindow(const char* title, DWORD timeoutMs) {
   return search.found;
 }
 
-HWND WaitForDialog(const char* title, DWORD timeoutMs) {
-  HWND dialog = WaitForWindow(title, timeoutMs);
+HWND WaitForDialog(const char* title, DWORD timeoutMs, DWORD processId) {
+  HWND dialog = WaitForWindow(title, timeoutMs, processId);
   DWORD_PTR ignored;
   if (dialog && !SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored))
     return nullptr;

@@ -16,13 +16,14 @@ inline constexpr DWORD PatienceMs = 5000;
 // Polls `condition` until it holds or `timeoutMs` passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = PatienceMs);
 
-// A visible top-level window with exactly this title, waiting for it to appear.
-HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs);
+// A visible top-level window with exactly this title, waiting for it to
+// appear; of this process unless another one's id is given.
+HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0);
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = PatienceMs);
 // A dialog window of another thread, once that thread waits for events: a
 // sent message is only taken in by the owner's message wait, so its return
 // means the gadgets are made.
-HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs);
+HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0);
 
 // Moves the pointer to a screen point and waits until it is there.
 void MoveTo(POINT screen);

@@ -1,0 +1,33 @@
+// The editor's menu and keyboard shortcuts, in German.
+#pragma once
+
+#include <windows.h>
+
+#include "hosts/brindle_edit/owned_handles.h"
+
+namespace brindle_edit {
+
+namespace menu_item {
+inline constexpr UINT New = 1001;
+inline constexpr UINT Open = 1002;
+inline constexpr UINT Save = 1003;
+inline constexpr UINT SaveAs = 1004;
+inline constexpr UINT Run = 1005;
+inline constexpr UINT Exit = 1006;
+inline constexpr UINT Undo = 1101;
+inline constexpr UINT Cut = 1102;
+inline constexpr UINT Copy = 1103;
+inline constexpr UINT Paste = 1104;
+inline constexpr UINT Delete = 1105;
+inline constexpr UINT SelectAll = 1106;
+// The five commands in the order of CommandNames: FirstCommand + index.
+inline constexpr UINT FirstCommand = 1201;
+inline constexpr UINT HelpContents = 1301;
+inline constexpr UINT About = 1302;
+}  // namespace menu_item
+
+// The menu bar; the window that gets it destroys it.
+HMENU CreateEditorMenu();
+OwnedAccelerators CreateEditorAccelerators();
+
+}  // namespace brindle_edit

@@ -1,0 +1,109 @@
+#include "hosts/brindle_edit/script_file.h"
+
+#include <limits>
+
+#include "hosts/brindle_edit/owned_handles.h"
+
+namespace brindle_edit {
+
+namespace {
+
+UINT CodePageOf(ScriptEncoding encoding) { return encoding == ScriptEncoding::Utf8WithMark ? CP_UTF8 : CP_OEMCP; }
+
+// CreateFile fails with INVALID_HANDLE_VALUE, not null.
+OwnedHandle Owned(HANDLE file) { return OwnedHandle(file == INVALID_HANDLE_VALUE ? nullptr : file); }
+
+std::wstring Decode(std::string_view bytes, UINT codePage) {
+  if (bytes.empty()) return {};
+  const int size = static_cast<int>(bytes.size());
+  std::wstring text(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(codePage, 0, bytes.data(), size, text.data(), static_cast<int>(text.size()));
+  return text;
+}
+
+std::string Encode(std::wstring_view text, UINT codePage) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+  WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+  return bytes;
+}
+
+// Scripts are small; a file beyond this is not one and would not fit an edit control.
+constexpr LONGLONG LargestScript = 64LL * 1024 * 1024;
+
+}  // namespace
+
+Script ReadScript(const std::wstring& path, DWORD& error) {
+  error = 0;
+  OwnedHandle file = Owned(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size = {};
+  if (!file || !GetFileSizeEx(file.get(), &size)) {
+    error = GetLastError();
+    return {};
+  }
+  if (size.QuadPart > LargestScript) {
+    error = ERROR_FILE_TOO_LARGE;
+    return {};
+  }
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t read = 0;
+  while (read < bytes.size()) {
+    DWORD chunk = 0;
+    if (!ReadFile(file.get(), bytes.data() + read, static_cast<DWORD>(bytes.size() - read), &chunk, nullptr)) {
+      error = GetLastError();
+      return {};
+    }
+    if (chunk == 0) break;  // the file shrank meanwhile
+    read += chunk;
+  }
+  bytes.resize(read);
+  Script script;
+  script.encoding = DetectEncoding(bytes);
+  script.text = WithCrLf(Decode(WithoutMark(bytes), CodePageOf(script.encoding)));
+  return script;
+}
+
+std::wstring CharactersLost(std::wstring_view text, ScriptEncoding encoding) {
+  if (encoding == ScriptEncoding::Utf8WithMark) return {};
+  std::wstring lost;
+  for (wchar_t c : text) {
+    if (c < 0x80 || lost.find(c) != std::wstring::npos) continue;
+    BOOL usedDefault = FALSE;
+    char bytes[8];
+    // Without best fit, "€" does not quietly become "E": it is reported.
+    WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof bytes, nullptr, &usedDefault);
+    if (usedDefault) lost.push_back(c);
+  }
+  return lost;
+}
+
+DWORD WriteScript(const std::wstring& path, std::wstring_view text, ScriptEncoding encoding) {
+  std::string bytes = encoding == ScriptEncoding::Utf8WithMark ? std::string("\xEF\xBB\xBF") : std::string();
+  bytes += Encode(text, CodePageOf(encoding));
+  if (bytes.size() > std::numeric_limits<DWORD>::max()) return ERROR_FILE_TOO_LARGE;
+
+  const std::wstring temporary = path + L".brindle-neu";
+  {
+    OwnedHandle file = Owned(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return GetLastError();
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.get())) {
+      const DWORD error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+      file.reset();
+      DeleteFileW(temporary.c_str());
+      return error;
+    }
+  }
+  if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    DeleteFileW(temporary.c_str());
+    return error;
+  }
+  return 0;
+}
+
+}  // namespace brindle_edit
