@@ -1,0 +1,69 @@
+#include "hosts/brindle/arguments.h"
+
+#include <algorithm>
+
+namespace brindle {
+
+const std::vector<std::string>& KnownCommands() {
+  static const std::vector<std::string> commands = {"chkdsk", "color", "echo", "title", "xcopy"};
+  return commands;
+}
+
+Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
+  Arguments parsed;
+  auto wrong = [&parsed](std::string problem) {
+    parsed.mode = Arguments::Mode::Wrong;
+    parsed.problem = std::move(problem);
+    return parsed;
+  };
+  bool optionsEnded = false;
+  for (std::string_view argument : arguments) {
+    if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+      if (argument == "--") {
+        optionsEnded = true;
+      } else if (argument == "-n" || argument == "--no-newline") {
+        parsed.finalLineBreak = false;
+      } else if (argument == "--oem") {
+        parsed.consoleCodePage = true;
+      } else if (argument == "--list") {
+        parsed.mode = Arguments::Mode::List;
+      } else if (argument == "-h" || argument == "--help" || argument == "-?") {
+        parsed.mode = Arguments::Mode::Help;
+      } else {
+        return wrong("unbekannte Option " + std::string(argument));
+      }
+      continue;
+    }
+    std::string command(argument);
+    std::transform(command.begin(), command.end(), command.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    const auto& known = KnownCommands();
+    if (std::find(known.begin(), known.end(), command) == known.end())
+      return wrong("unbekannter Befehl " + std::string(argument));
+    parsed.commands.push_back(command);
+  }
+  if (parsed.mode == Arguments::Mode::Run && parsed.commands.empty()) return wrong("kein Befehl angegeben");
+  return parsed;
+}
+
+std::string UsageText() {
+  return "Aufruf: brindle [-n] [--oem] BEFEHL...\n"
+         "        brindle --list | --help\n"
+         "\n"
+         "Zeigt den Dialog jedes BEFEHLs (chkdsk, color, echo, title, xcopy) der Reihe\n"
+         "nach und schreibt die fertigen Befehlszeilen, eine je Zeile.\n"
+         "\n"
+         "  -n, --no-newline  kein Zeilenumbruch nach der letzten Zeile\n"
+         "  --oem             in der Codepage der Konsole schreiben, so wie Skripte sie\n"
+         "                    brauchen:  brindle --oem echo >> skript.bat\n"
+         "                    (sonst Codepage 1252 wie die Bibliothek; in ein\n"
+         "                    Konsolenfenster schreibt brindle immer lesbar)\n"
+         "  --list            die Befehle auflisten\n"
+         "  -h, --help        diese Hilfe\n"
+         "\n"
+         "Ergebnis: 0, wenn jeder Dialog eine Zeile lieferte; 1, wenn einer abgebrochen\n"
+         "wurde (danach erscheint kein Dialog mehr); 2 bei falschem Aufruf; 3, wenn\n"
+         "Brindlework.dll neben brindle.exe fehlt.\n";
+}
+
+}  // namespace brindle
