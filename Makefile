@@ -1,10 +1,10 @@
 # A thin front over CMake. `make run` and `make test` set up a fresh Debian 12
 # machine first (the cross compiler, Wine, Xvfb), then build.
-.PHONY: run test setup build build-native build-windows test-native test-wine screenshots benchmark clean
+.PHONY: run test setup build build-native build-windows test-native test-wine demo benchmark clean
 
 BUILD := build
 JOBS ?= $(shell nproc)
-COMMAND ?= echo
+COMMAND ?=
 
 run: setup build-windows
 	scripts/run.sh $(COMMAND)
@@ -32,9 +32,9 @@ test-native: build-native
 test-wine: build-windows
 	scripts/wine-session.sh --xvfb --test-drives ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
 
-# Every dialog filled in by the scripted user, each saved in build/screenshots/.
-screenshots: setup build-windows
-	scripts/wine-session.sh --xvfb sh -c 'for command in echo title chkdsk color xcopy; do scripts/scripted-user.sh $$command || exit 1; done'
+# The scripted demo even with a display: all five dialogs and the editor, demo in build/screenshots/.
+demo: setup build-windows
+	scripts/wine-session.sh --xvfb scripts/demo.sh
 
 # Figures of the folder tree beside its floors; the report goes to build/benchmarks/.
 benchmark: setup build-windows

@@ -140,7 +140,7 @@ void EditorWindow::OnCreate() {
                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                               ES_AUTOHSCROLL | ES_NOHIDESEL,
                           0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(EditId)), instance, nullptr);
-  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
+  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0, 0, 0, 0, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusId)), instance, nullptr);
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
@@ -369,7 +369,10 @@ void EditorWindow::UpdateStatus(bool force) {
       SendMessageW(edit_, EM_GETLINE, line, reinterpret_cast<LPARAM>(buffer.data())));
   const std::wstring lineText(buffer.data(), std::min(copied, static_cast<std::size_t>(length)));
 
-  SetStatusPart(0, notice_.empty() ? ExplainLine(lineText) : notice_);
+  const std::wstring explanation = notice_.empty() ? ExplainLine(lineText) : notice_;
+  SetStatusPart(0, explanation);
+  // A long explanation is cut off in the line; its tip shows it whole.
+  SendMessageW(status_, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(explanation.c_str()));
   SetStatusPart(1, L"Zeile " + std::to_wstring(line + 1) + L", Spalte " + std::to_wstring(caret - lineStart + 1));
   SetStatusPart(2, EncodingLabel(encoding_));
 }

@@ -1,0 +1,43 @@
+#!/bin/bash
+# The demo, inside a running Wine session: a scripted user fills in each of
+# the five dialogs, the command lines they returned are printed and put
+# into a script, and BrindleEdit shows that script. Screenshots of every
+# dialog and of the editor go to build/screenshots/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+shots=$root/build/screenshots
+mkdir -p "$shots"
+
+lines=()
+for command in echo title chkdsk color xcopy; do
+  line=$("$root/scripts/scripted-user.sh" "$command")
+  line=${line%$'\r'}  # brindle.exe ends its line as Windows does
+  lines+=("$line")
+  # The library's text is code page 1252.
+  printf '%-8s%s\n' "$command:" "$(printf '%s' "$line" | iconv -f CP1252 -t UTF-8)"
+done
+
+# The script in the console's code page (437 in this prefix's locale), as
+# BrindleEdit itself writes scripts.
+demo=$WINEPREFIX/drive_c/Demo
+mkdir -p "$demo"
+printf '%s\r\n' "@echo off" "${lines[@]}" | iconv -f CP1252 -t CP437 >"$demo/demo.bat"
+cd "$root/build/windows"
+wine BrindleEdit.exe 'C:\Demo\demo.bat' >/dev/null 2>&1 </dev/null &
+editor=$!
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^demo\.bat .* BrindleEdit$' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+if [ -z "$window" ]; then echo "demo: BrindleEdit did not open" >&2; kill "$editor"; exit 1; fi
+sleep 0.5
+xdotool key ctrl+End Up  # the caret on the xcopy line: the status line explains it
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/brindleedit.png"
+echo "screenshot: $shots/brindleedit.png" >&2
+xdotool key alt+F4
+wait "$editor" || true
+rm -rf "$demo"
