@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-i686-posix cmake make g++ googletest
   wine wine32:i386 fonts-wine xvfb xdotool xauth imagemagick fonts-liberation dosfstools
+  fp-utils libchm-dev
 )
 
 missing=()
