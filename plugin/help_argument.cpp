@@ -7,6 +7,9 @@ namespace plugin {
 namespace {
 constexpr unsigned FirstBufferSize = 260;
 constexpr int MostAttempts = 4;  // the directory may change between two reads
+// No path of the system is longer (32,767 characters and the terminating
+// zero); a reader asking for more is not answering about a path.
+constexpr unsigned LargestBufferSize = 32768;
 }  // namespace
 
 std::string HelpTopic(std::string_view commandWord) {
@@ -29,6 +32,7 @@ std::string ReadGrowingText(const std::function<unsigned(unsigned size, char* bu
     const unsigned result = read(size, buffer.data());
     if (result == 0) return {};
     if (result < size) return std::string(buffer.data(), result);
+    if (result > LargestBufferSize) return {};
     size = result;  // too small: the result is the size it needs
   }
   return {};

@@ -19,8 +19,9 @@ std::string HelpArgument(std::string_view currentDirectory, std::string_view top
 // Reads a text the way GetCurrentDirectoryA hands it out: `read(size,
 // buffer)` returns the length it wrote, the size it needs (terminating zero
 // included) when the buffer is too small, or 0 on failure. Starts with 260
-// bytes and grows to what is asked for, so a long text is read whole and no
-// buffer is ever overrun. Empty on failure.
+// bytes and grows to what is asked for, up to the 32,768 bytes of the
+// longest path, so a long text is read whole and no buffer is ever overrun.
+// Empty on failure and for a larger demand.
 std::string ReadGrowingText(const std::function<unsigned(unsigned size, char* buffer)>& read);
 
 // The program in double quotes (unless it starts with one), then a blank

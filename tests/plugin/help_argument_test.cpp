@@ -51,6 +51,8 @@ TEST(HelpArgument, CurrentDirectoryOfAnyLengthIsReadWholeWithoutOverrun) {
   // A directory that keeps growing between the reads gives up instead of looping.
   unsigned asked = 300;
   EXPECT_EQ(ReadGrowingText([&](unsigned, char*) { return asked += 100; }), "");
+  // A demand beyond the longest path is refused, not allocated.
+  EXPECT_EQ(ReadGrowingText([](unsigned, char*) { return 0xFFFFFFF0u; }), "");
 }
 
 }  // namespace

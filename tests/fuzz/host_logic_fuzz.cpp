@@ -1,0 +1,53 @@
+// The hosts' rules on any script text and any command line: the editor's
+// insertion, line breaks and explanations, brindle.exe's arguments.
+#include <algorithm>
+#include <vector>
+
+#include "hosts/brindle/arguments.h"
+#include "hosts/brindle_edit/command_explanation.h"
+#include "hosts/brindle_edit/line_insertion.h"
+#include "hosts/brindle_edit/script_text.h"
+#include "tests/fuzz/fuzz_driver.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  // Bytes as characters of code page 1252's range, as the editor gets them.
+  std::wstring document(input.begin(), input.end());
+  for (wchar_t& c : document) c = static_cast<wchar_t>(static_cast<unsigned char>(c));
+
+  const std::wstring line = L"echo x";
+  const std::size_t caret = size ? data[0] * document.size() / 255 : 0;
+  const brindle_edit::LineInsertion insertion = brindle_edit::InsertLine(document, caret, line);
+  FUZZ_CHECK(insertion.position <= document.size());
+  std::wstring after = document;
+  after.insert(insertion.position, insertion.text);
+  FUZZ_CHECK(insertion.caretAfter <= after.size() && insertion.text.find(line) != std::wstring::npos);
+  // The user's lines stay whole: the text before and after the insertion is untouched.
+  FUZZ_CHECK(after.substr(0, insertion.position) == document.substr(0, insertion.position));
+
+  const std::wstring crlf = brindle_edit::WithCrLf(document);
+  for (std::size_t i = 0; i < crlf.size(); ++i) {
+    if (crlf[i] == L'\r') FUZZ_CHECK(i + 1 < crlf.size() && crlf[i + 1] == L'\n');
+    if (crlf[i] == L'\n') FUZZ_CHECK(i > 0 && crlf[i - 1] == L'\r');
+  }
+  FUZZ_CHECK(brindle_edit::WithoutMark(input).size() + (brindle_edit::DetectEncoding(input) ==
+                                                                brindle_edit::ScriptEncoding::Utf8WithMark ? 3 : 0) ==
+             input.size());
+
+  const std::wstring explanation = brindle_edit::ExplainLine(document);
+  const std::wstring special = brindle_edit::ConsoleSpecialCharacters(document);
+  FUZZ_CHECK(special.size() <= 6);
+  (void)explanation;
+
+  std::vector<std::string_view> arguments;
+  for (std::size_t i = 0; i < 8 && !fuzz::Part(input, i).empty(); ++i) arguments.push_back(fuzz::Part(input, i));
+  const brindle::Arguments parsed = brindle::ParseArguments(arguments);
+  if (parsed.mode == brindle::Arguments::Mode::Run) {
+    FUZZ_CHECK(!parsed.commands.empty());
+    const auto& known = brindle::KnownCommands();
+    for (const std::string& command : parsed.commands)
+      FUZZ_CHECK(std::find(known.begin(), known.end(), command) != known.end());
+  }
+  if (parsed.mode == brindle::Arguments::Mode::Wrong) FUZZ_CHECK(!parsed.problem.empty());
+  return 0;
+}
