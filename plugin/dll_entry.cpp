@@ -13,10 +13,15 @@ void __freeres() noexcept;
 }  // namespace __gnu_cxx
 #endif
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
   switch (reason) {
     case DLL_PROCESS_ATTACH: plugin::StartUp(module); break;
     case DLL_PROCESS_DETACH:
+      // The process is ending (reserved is not null): its other threads are
+      // gone already, a dialog of one of them among them, and the system
+      // takes back windows, fonts and heaps itself. Closing them here would
+      // work on half-dead state.
+      if (reserved) break;
       plugin::ShutDown();
 #if defined(__GLIBCXX__)
       __gnu_cxx::__freeres();

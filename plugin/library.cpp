@@ -26,6 +26,15 @@ std::optional<Library> library;
 }  // namespace
 
 void StartUp(HINSTANCE module) {
+  // The system libraries the dialogs bring in stay for the rest of the
+  // process. Wine 8's shell32 and comctl32 leave image lists and heap
+  // blocks behind when they are unloaded, so a host that loads and unloads
+  // the library would lose them again with every cycle. Pinning only marks
+  // modules that are loaded already (our imports): safe under the loader lock.
+  for (const char* system : {"comctl32.dll", "shell32.dll", "ole32.dll"}) {
+    HMODULE pinned = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, system, &pinned);
+  }
   library.emplace();
   toolkit::StartDialogToolkit(module, library->recordHeap.Get(), library->dynamicObjectHeap.Get());
 }

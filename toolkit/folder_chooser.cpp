@@ -4,6 +4,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "toolkit/folder_paths.h"
@@ -13,7 +15,7 @@ namespace toolkit {
 namespace {
 
 using BrowseForFolder = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
-using PathFromItem = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+using PathFromItem = BOOL(WINAPI*)(LPCITEMIDLIST, LPWSTR);
 
 // The shell library, loaded by name for one use.
 class ShellLibrary {
@@ -59,6 +61,41 @@ class DisabledThreadWindows {
   std::vector<HWND> disabled_;
 };
 
+// The 8-bit form of a chosen path. A folder name with characters outside
+// the code page goes by its short name, which names the same folder (and is
+// what the folder tree shows for it); a path with such a name that has no
+// short name cannot be handed on: empty, as if nothing was chosen, rather
+// than a path with "?" that names no folder or another one.
+std::string ReachablePath(const std::wstring& path) {
+  auto narrow = [](const std::wstring& wide, std::string& out) {
+    if (wide.empty()) return true;
+    BOOL lost = FALSE;
+    const int size = static_cast<int>(wide.size());
+    std::string bytes(wide.size() * 2, '\0');
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(),
+                                           static_cast<int>(bytes.size()), nullptr, &lost);
+    if (length <= 0 || lost) return false;
+    out.append(bytes.data(), static_cast<std::size_t>(length));
+    return true;
+  };
+  std::string result;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t end = std::min(path.find(L'\\', start), path.size());
+    const std::wstring name = path.substr(start, end - start);
+    if (!narrow(name, result)) {
+      WIN32_FIND_DATAW found = {};
+      HANDLE search = FindFirstFileW(path.substr(0, end).c_str(), &found);
+      if (search == INVALID_HANDLE_VALUE) return {};
+      FindClose(search);
+      if (!found.cAlternateFileName[0] || !narrow(found.cAlternateFileName, result)) return {};
+    }
+    if (end < path.size()) result += '\\';
+    start = end + 1;
+  }
+  return result;
+}
+
 int CALLBACK SelectInitialFolder(HWND chooser, UINT message, LPARAM, LPARAM initialFolder) {
   if (message == BFFM_INITIALIZED) SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, initialFolder);
   return 0;
@@ -71,7 +108,7 @@ std::string ChooseFolder(const char* title, const char* initialFolder) {
   (void)comEntered;
   ShellLibrary shell;
   auto browse = shell.Find<BrowseForFolder>("SHBrowseForFolder");
-  auto pathFromItem = shell.Find<PathFromItem>("SHGetPathFromIDList");
+  auto pathFromItem = shell.Find<PathFromItem>("SHGetPathFromIDListW");
   if (!browse || !pathFromItem) return {};
 
   const std::string initial = ChooserInitialFolder(initialFolder ? initialFolder : "");
@@ -95,11 +132,12 @@ std::string ChooseFolder(const char* title, const char* initialFolder) {
     chosen = browse(&browseInfo);
   }
   if (!chosen) return {};
-  char path[MAX_PATH] = {};
+  wchar_t path[MAX_PATH] = {};
   const bool hasPath = pathFromItem(chosen, path);
   CoTaskMemFree(chosen);  // the shell's identifier is ours to free
   // A virtual folder (the computer itself) has no path: empty text.
-  return hasPath && path[0] ? WithTrailingBackslash(path) : std::string();
+  const std::string reachable = hasPath ? ReachablePath(path) : std::string();
+  return reachable.empty() ? reachable : WithTrailingBackslash(reachable);
 }
 
 }  // namespace toolkit

@@ -66,34 +66,60 @@ FolderTree* TreeOf(const GadgetRecord& gadget) {
   return found == Trees().end() || found->second.control != gadget.control ? nullptr : &found->second;
 }
 
+// An entry of a folder as the 8-bit interface can hand it on.
+struct FoundEntry {
+  std::string name;
+  DWORD attributes = 0;
+};
+
+// The entries matching a pattern. Names are read wide and turned into the
+// code page without best fit: a name with characters outside it would come
+// back with "?" or a look-alike ("Omega" for "Ωmega") that names no folder,
+// or another one. Such an entry goes by its short name, which reaches the
+// same file; without one it cannot be reached and is left out.
 class FileSearch {
  public:
-  explicit FileSearch(const std::string& pattern)
-      : handle_(pattern.size() < MAX_PATH ? FindFirstFileA(pattern.c_str(), &found_) : INVALID_HANDLE_VALUE) {}
+  explicit FileSearch(const std::string& pattern) {
+    if (pattern.size() >= MAX_PATH) return;
+    wchar_t widePattern[MAX_PATH] = {};
+    if (!MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern, MAX_PATH)) return;
+    handle_ = FindFirstFileW(widePattern, &found_);
+  }
   ~FileSearch() {
     if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
   }
   FileSearch(const FileSearch&) = delete;
   FileSearch& operator=(const FileSearch&) = delete;
-  // The next entry, or null when there is none.
-  const WIN32_FIND_DATAA* Next() {
-    if (handle_ == INVALID_HANDLE_VALUE) return nullptr;
-    if (first_) {
+  // The next reachable entry, or null when there is none.
+  const FoundEntry* Next() {
+    while (handle_ != INVALID_HANDLE_VALUE) {
+      if (!first_ && !FindNextFileW(handle_, &found_)) return nullptr;
       first_ = false;
-      return &found_;
+      entry_.attributes = found_.dwFileAttributes;
+      if (Narrow(found_.cFileName, entry_.name) ||
+          (found_.cAlternateFileName[0] && Narrow(found_.cAlternateFileName, entry_.name)))
+        return &entry_;
     }
-    return FindNextFileA(handle_, &found_) ? &found_ : nullptr;
+    return nullptr;
   }
 
  private:
-  WIN32_FIND_DATAA found_ = {};
-  HANDLE handle_;
+  static bool Narrow(const wchar_t* wide, std::string& narrow) {
+    char bytes[MAX_PATH * 2];
+    BOOL lost = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, bytes, sizeof bytes, nullptr, &lost);
+    if (length <= 1 || lost) return false;
+    narrow.assign(bytes, static_cast<std::size_t>(length - 1));
+    return true;
+  }
+  WIN32_FIND_DATAW found_ = {};
+  FoundEntry entry_;
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
   bool first_ = true;
 };
 
-bool IsSubfolder(const WIN32_FIND_DATAA& found) {
-  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && std::strcmp(found.cFileName, ".") != 0 &&
-         std::strcmp(found.cFileName, "..") != 0;
+bool IsSubfolder(const FoundEntry& found) {
+  return (found.attributes & FILE_ATTRIBUTE_DIRECTORY) && found.name != "." && found.name != "..";
 }
 
 // The shell's label and small icon of a path or an item identifier.
@@ -262,14 +288,14 @@ void BuildStartingView(FolderTree& tree) {
 bool HasChildren(const FolderTree& tree, const std::string& path) {
   {
     FileSearch search(path + "*.*");
-    while (const WIN32_FIND_DATAA* found = search.Next())
+    while (const FoundEntry* found = search.Next())
       if (IsSubfolder(*found)) return true;
   }
   if (tree.flags & tree_flag::FoldersOnly) return false;
   for (const std::string& pattern : SplitPatterns(tree.pattern)) {
     FileSearch search(path + pattern);
-    while (const WIN32_FIND_DATAA* found = search.Next())
-      if (!(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+    while (const FoundEntry* found = search.Next())
+      if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
   }
   return false;
 }
@@ -316,17 +342,17 @@ void Open(FolderTree& tree, HTREEITEM item) {
     const bool allFiles = showsFiles && patterns.size() == 1 && (patterns[0] == "*.*" || patterns[0] == "*");
     std::vector<Child> files;
     FileSearch everything(path + "*.*");
-    while (const WIN32_FIND_DATAA* found = everything.Next()) {
+    while (const FoundEntry* found = everything.Next()) {
       if (IsSubfolder(*found))  // hidden and system folders too
-        children.push_back({found->cFileName, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
-      else if (allFiles && !(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        files.push_back({found->cFileName, FileKind, FileIcon(path, found->cFileName), 0});
+        children.push_back({found->name, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
+      else if (allFiles && !(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
+        files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
     }
     for (std::size_t i = 0; showsFiles && !allFiles && i < patterns.size(); ++i) {
       FileSearch matching(path + patterns[i]);
-      while (const WIN32_FIND_DATAA* found = matching.Next())
-        if (!(found->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-          files.push_back({found->cFileName, FileKind, FileIcon(path, found->cFileName), 0});
+      while (const FoundEntry* found = matching.Next())
+        if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
+          files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
     }
     children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
   }

@@ -171,14 +171,14 @@ bool ShowsText(HWND window, const char* text) {
 
 // Right-clicks a target tree entry and answers the chooser: OK on `folder`,
 // or cancel when it is null.
-void ChooseInTarget(HWND dialog, HTREEITEM entry, const char* folder) {
+void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder) {
   HWND target = GetDlgItem(dialog, TargetTree);
   support::ClickAt(EntryPoint(target, entry), true);
   HWND chooser = WaitForChooser(support::PatienceMs);
   ASSERT_NE(chooser, nullptr) << "no folder chooser";
   EXPECT_TRUE(ShowsText(chooser, ChooserTitle));
   EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits for the chooser";
-  if (folder) SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder));
+  if (folder) SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
   PostMessageA(GetDlgItem(chooser, folder ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(support::WaitForWindowGone(chooser));
 }
@@ -376,17 +376,46 @@ TEST_F(XcopyDialog, RightClickInTheTargetTreeOpensTheChooser) {
     support::ClickAt(EntryPoint(source, DriveEntry(source, 'C')), true);
     EXPECT_EQ(WaitForChooser(500), nullptr) << "the source tree opens no chooser";
 
-    ChooseInTarget(dialog, DriveEntry(target, 'D'), "D:\\Sicherung");
+    ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
     EXPECT_TRUE(support::WaitUntil([&] { return support::Label(target, Selected(target)) == "Sicherung"; }))
         << "the chosen folder is the target";
     ChooseInTarget(dialog, Selected(target), nullptr);
     EXPECT_TRUE(support::WaitUntil([&] { return Selected(target) == nullptr; }))
         << "cancelled: the starting view with nothing selected";
 
-    ChooseInTarget(dialog, DriveEntry(target, 'D'), "D:\\Sicherung");
+    ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
     SelectPath(source, 'C', {"Daten"});
     support::ClickGadget(dialog, AddButton);
   }), StartCommand);
+}
+
+// Names the 8-bit interface cannot carry come back as "?": the tree and the
+// chooser hand on the short name instead, which reaches the same folder.
+TEST_F(XcopyDialog, FoldersNamedOutsideTheCodePageGoByTheirShortNames) {
+  const std::wstring source = L"C:\\Daten\\\u65E5\u672C", target = L"D:\\Sicherung\\\u03A9mega";
+  ASSERT_TRUE(CreateDirectoryW(source.c_str(), nullptr) && CreateDirectoryW(target.c_str(), nullptr));
+  // The folder's own short name, under its parent's usual name.
+  auto shortName = [](const std::wstring& path, const char* parent) {
+    WIN32_FIND_DATAW found = {};
+    FindClose(FindFirstFileW(path.c_str(), &found));
+    char narrow[16] = {};
+    WideCharToMultiByte(CP_ACP, 0, found.cAlternateFileName, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return parent + std::string(narrow);
+  };
+  const std::string shortSource = shortName(source, "C:\\Daten\\"), shortTarget = shortName(target, "D:\\Sicherung\\");
+  ASSERT_EQ(shortSource.find('?'), std::string::npos) << shortSource;
+  std::vector<std::string> labels;
+  const std::string text = Xcopy([&](HWND dialog) {
+    HWND sourceTree = GetDlgItem(dialog, SourceTree);
+    HTREEITEM daten = SelectPath(sourceTree, 'C', {"Daten"});
+    support::Expand(sourceTree, daten);
+    labels = support::Labels(sourceTree, daten);
+    SelectPath(sourceTree, 'C', {"Daten", shortSource.substr(shortSource.rfind('\\') + 1)});
+    ChooseInTarget(dialog, DriveEntry(GetDlgItem(dialog, TargetTree), 'D'), target.c_str());
+    support::ClickGadget(dialog, AddButton);
+  });
+  EXPECT_EQ(labels, std::vector<std::string>{shortSource.substr(shortSource.rfind('\\') + 1)});
+  EXPECT_EQ(text, "xcopy \"" + shortSource + "\\*.*\" \"" + shortTarget + "\\\" /D /E /V /Q /H /R /Y");
 }
 
 TEST_F(XcopyDialog, CancelAndCloseBoxGiveEmptyTextAfterChanges) {

@@ -14,8 +14,9 @@ struct ResourceCounts {
   int windows = 0;          // of the calling thread, children included
   int gdiObjects = 0;       // of the process, all types
   // What a library creates: fonts, brushes, pens, bitmaps, palettes. Device
-  // contexts and regions are left out: Wine makes and caches them for its
-  // own window management, and how many live at one moment varies.
+  // contexts and regions are left out, and one bitmap for each device
+  // context: Wine makes and caches them for its own window management, and
+  // how many live at one moment varies.
   int gdiDrawingObjects = 0;
   int heaps = 0;               // of the process
   std::size_t heapBytes = 0;  // busy bytes in every heap of the process
