@@ -1,6 +1,6 @@
 # A thin front over CMake. `make run` and `make test` set up a fresh Debian 12
 # machine first (the cross compiler, Wine, Xvfb), then build.
-.PHONY: run test setup build build-native build-windows test-native test-wine screenshots benchmark clean
+.PHONY: run test setup build build-native build-windows build-windows64 test-native test-wine test-wine64 screenshots benchmark clean
 
 BUILD := build
 JOBS ?= $(shell nproc)
@@ -9,17 +9,24 @@ COMMAND ?= echo
 run: setup build-windows
 	scripts/run.sh $(COMMAND)
 
-test: setup build-native build-windows test-native test-wine
+# The GUI tests run against both Windows builds, 32-bit and 64-bit.
+test: setup build-native build-windows build-windows64 test-native test-wine test-wine64
 
 setup:
 	@scripts/setup.sh
 
-build: build-native build-windows
+build: build-native build-windows build-windows64
 
 build-windows:
 	@[ -f $(BUILD)/windows/CMakeCache.txt ] || cmake -S . -B $(BUILD)/windows \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)/windows -j $(JOBS)
+
+# The same sources for 64-bit hosts.
+build-windows64:
+	@[ -f $(BUILD)/windows64/CMakeCache.txt ] || cmake -S . -B $(BUILD)/windows64 \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/windows64 -j $(JOBS)
 
 build-native:
 	@[ -f $(BUILD)/native/CMakeCache.txt ] || cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
@@ -31,6 +38,10 @@ test-native: build-native
 # The dialogs share one X display, so the GUI tests run one at a time.
 test-wine: build-windows
 	scripts/wine-session.sh --xvfb --test-drives ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
+
+# The same suite against the 64-bit build, in a 64-bit prefix of its own.
+test-wine64: build-windows64
+	scripts/wine-session.sh --win64 --xvfb --test-drives ctest --test-dir $(BUILD)/windows64 --output-on-failure -j 1
 
 # Every dialog filled in by the scripted user, each saved in build/screenshots/.
 screenshots: setup build-windows
