@@ -6,7 +6,10 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-i686-posix cmake make g++ googletest
   wine wine32:i386 fonts-wine xvfb xdotool xauth imagemagick fonts-liberation dosfstools
+  # the help file
   fp-utils libchm-dev
+  # the 64-bit build and its tests
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 missing=()

@@ -9,14 +9,17 @@
 # G: and H: are FAT images behind read-only loop devices, which Wine reads
 # without mounting; they need root and are left out without it.
 # Run it while no wineserver of the prefix is running: drive types are read
-# when the server starts.
+# when the server starts. Each prefix keeps its drives' folders, images and
+# loop devices apart in build/test-drives/PREFIX-NAME, so that the 32-bit and
+# the 64-bit session never take away each other's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 : "${WINEPREFIX:?}"
-drives=$root/build/test-drives
+drives=$root/build/test-drives/$(basename "$WINEPREFIX")
 devices=$WINEPREFIX/dosdevices
 loops=$drives/loop-devices
 registry='HKLM\Software\Wine\Drives'
+wine=${WINE:-wine}  # the prefix's own loader (see wine-session.sh)
 
 down() {
   for letter in a d e f g h i j; do rm -f "$devices/$letter:" "$devices/$letter::"; done
@@ -24,8 +27,8 @@ down() {
     while read -r device; do losetup -d "$device" 2>/dev/null || true; done <"$loops"
     rm -f "$loops"
   fi
-  wine reg delete "$registry" /v f: /f >/dev/null 2>&1 || true
-  wine reg delete "$registry" /v j: /f >/dev/null 2>&1 || true
+  "$wine" reg delete "$registry" /v f: /f >/dev/null 2>&1 || true
+  "$wine" reg delete "$registry" /v j: /f >/dev/null 2>&1 || true
   wineserver -w
 }
 
@@ -51,8 +54,8 @@ up() {
   ln -s "$drives/missing" "$devices/j:"
   fat_drive g 16 FATDISK
   fat_drive h 32 FAT32DISK
-  wine reg add "$registry" /v f: /t REG_SZ /d cdrom /f >/dev/null 2>&1
-  wine reg add "$registry" /v j: /t REG_SZ /d cdrom /f >/dev/null 2>&1
+  "$wine" reg add "$registry" /v f: /t REG_SZ /d cdrom /f >/dev/null 2>&1
+  "$wine" reg add "$registry" /v j: /t REG_SZ /d cdrom /f >/dev/null 2>&1
   wineserver -w
 }
 

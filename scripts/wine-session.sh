@@ -1,8 +1,10 @@
 #!/bin/bash
 # Runs one command inside a ready Wine session and tears the session down on
-# every path: usage  wine-session.sh [--xvfb] [--test-drives] COMMAND [ARGS...]
+# every path: usage  wine-session.sh [--win64] [--xvfb] [--test-drives] COMMAND [ARGS...]
 #
 # - The Wine prefix lives in build/wine-prefix (made once, kept for speed).
+# - With --win64 the session is a 64-bit one, for the 64-bit build: its own
+#   prefix build/wine-prefix64 (WINEARCH=win64), its own home and test drives.
 # - Without a display, or with --xvfb, a private Xvfb server is started on a
 #   free display number and stopped again by its process id.
 # - With --test-drives the prefix gets the tests' drives (scripts/test-drives.sh)
@@ -15,21 +17,35 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 force_xvfb=0
 test_drives=0
+win64=0
 while [ $# -gt 0 ]; do
   case $1 in
+    --win64) win64=1; shift ;;
     --xvfb) force_xvfb=1; shift ;;
     --test-drives) test_drives=1; shift ;;
     *) break ;;
   esac
 done
 
-export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix}
-export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine links the prefix's Documents folder to $HOME: keep it out of the user's home.
+if [ "$win64" = 1 ]; then
+  export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix64} WINEARCH=win64 HOME=$root/build/wine-home64
+  # Debian's `wine` starts the 32-bit loader whenever wine32 is installed. In
+  # a win64 prefix that one passes 64-bit programs on to the 64-bit loader but
+  # runs Wine's own tools as 32-bit ones: `wine reg` would write HKLM\Software
+  # into the 32-bit view (Wow6432Node), where the 64-bit drive manager never
+  # looks. So this session and test-drives.sh call the 64-bit loader itself,
+  # which Debian keeps out of PATH.
+  WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
+else
+  export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix} WINEARCH=win32 HOME=$root/build/wine-home
+  WINE=wine
+fi
+export WINE
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 # The dialogs' texts are code page 1252; a generated German or Japanese glibc
 # locale would give Wine another ANSI code page.
 export LC_ALL=C.UTF-8
-# Wine links the prefix's Documents folder to $HOME: keep it out of the user's home.
-export HOME=$root/build/wine-home
 mkdir -p "$HOME"
 
 xvfb_pid=
@@ -55,13 +71,13 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "wine-session: creating the Wine prefix $WINEPREFIX" >&2
-  wineboot -i >/dev/null 2>&1
+  "$WINE" wineboot -i >/dev/null 2>&1
   # A crash prints a backtrace and ends the process instead of waiting for a click.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   # Without a window manager, managed windows get no frame and every destroyed
   # top-level window stalls for two seconds; unmanaged ones are drawn by Wine.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d "Liberation Sans" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d "Liberation Sans" /f >/dev/null 2>&1
   wineserver -w
 fi
 
@@ -77,6 +93,6 @@ if [ "$test_drives" = 1 ]; then "$root/scripts/test-drives.sh" up; fi
 
 wineserver -p >/dev/null 2>&1 || true
 # Wine's helper processes inherit stdout: start them now, detached from any pipe.
-wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+"$WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 "$@"

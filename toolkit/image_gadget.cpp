@@ -35,14 +35,17 @@ void Paint(const GadgetRecord& gadget) {
   EndPaint(gadget.control, &paint);
 }
 
+// The gadget state is an int: GDI and USER handles keep their value in the
+// low 32 bits (sign-extended) on 64-bit Windows as well, so a handle passes
+// through it whole. The image functions below hand the handle over directly.
 int ShownImage(const GadgetRecord& gadget) {
   return static_cast<int>(reinterpret_cast<INT_PTR>(gadget.image));
 }
 
 // Stores the handle (not owned) and repaints at once; a bitmap also sizes
 // the gadget to itself.
-void SetImage(GadgetRecord& gadget, int state) {
-  gadget.image = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(state));
+void ShowImage(GadgetRecord& gadget, HANDLE image) {
+  gadget.image = image;
   if (IsBitmap(gadget.image)) {
     BITMAP size = {};
     GetObjectA(gadget.image, sizeof size, &size);
@@ -114,6 +117,10 @@ bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lP
   }
 }
 
+void SetImage(GadgetRecord& gadget, int state) {
+  ShowImage(gadget, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(state)));
+}
+
 const GadgetKind ImageGadgetKind = {
     .name = "image gadget",
     .getState = ShownImage,
@@ -128,16 +135,18 @@ int CreateImageGadget(int gadget, int x, int y, int width, int height, HBITMAP i
   GadgetRecord* record = CreateGadget(ImageGadgetKind, gadget, "STATIC", ImageGadgetStyle, flags, x,
                                       y, width, height, nullptr);
   if (!record) return 0;
-  SetImage(*record, static_cast<int>(reinterpret_cast<INT_PTR>(image)));
+  ShowImage(*record, image);
   return 1;
 }
 
 void SetGadgetImage(int gadget, HANDLE image) {
-  SetGadgetState(gadget, static_cast<int>(reinterpret_cast<INT_PTR>(image)));
+  GadgetRecord* record = FindGadget(gadget);
+  if (record && record->kind == &ImageGadgetKind) ShowImage(*record, image);
 }
 
 HANDLE GetGadgetImage(int gadget) {
-  return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(GetGadgetState(gadget)));
+  const GadgetRecord* record = FindGadget(gadget);
+  return record && record->kind == &ImageGadgetKind ? record->image : nullptr;
 }
 
 }  // namespace toolkit

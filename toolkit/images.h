@@ -32,7 +32,8 @@ void StopDrawing();
 // image's size. flags are its extended window style.
 int CreateImageGadget(int gadget, int x, int y, int width, int height, HBITMAP image,
                       std::uint32_t flags);
-// The image gadget's image, as set and get gadget state carry it.
+// The image gadget's image (null for any other gadget); set and get gadget
+// state carry it as an int as well.
 void SetGadgetImage(int gadget, HANDLE image);
 HANDLE GetGadgetImage(int gadget);
 
