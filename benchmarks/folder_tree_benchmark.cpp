@@ -189,7 +189,7 @@ int main(int argc, char** argv) {
     const bool measured = !size.chooser.empty();
     const double chooser = measured ? bench::Median(size.chooser) * 1000 : bench::Median(sizes[1].chooser) * 1000;
     const bool met = tree / floor <= TreeTarget && tree < chooser;
-    report.Line("%-9s %9.1f %9.1f %s%8.1f %11.2f %12s%.2f %14s", size.label, floor, tree, measured ? " " : ">",
+    report.Line("%-9s %9.1f %9.1f %s%8.1f %11.2f %12s%.3f %14s", size.label, floor, tree, measured ? " " : ">",
                 chooser, tree / floor, measured ? " " : "<", tree / chooser, met ? "met" : "MISSED");
   }
   report.Line("targets: tree within %.1fx its floor and faster than the chooser", TreeTarget);
