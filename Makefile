@@ -55,12 +55,12 @@ package: setup build-windows build-windows64
 test-package: package
 	scripts/check-package.sh $(BUILD)/package/Brindlework.zip
 
-# Figures of the folder tree beside its floors; the report goes to build/benchmarks/.
+# Figures of the dialogs, the library's load, the folder tree and the
+# chkdsk drive scan, each beside its floor; the reports go to build/benchmarks/.
 benchmark: setup build-windows
-	cmake --build $(BUILD)/windows --target folder_tree_benchmark -j $(JOBS)
-	mkdir -p $(BUILD)/benchmarks
-	cd $(BUILD)/windows && ../../scripts/wine-session.sh --xvfb sh -c '../../scripts/bench-folders.sh "$$WINEPREFIX" && \
-	  wine folder_tree_benchmark.exe "Z:$(abspath $(BUILD))/benchmarks/folder-tree.txt"'
+	cmake --build $(BUILD)/windows --target benchmarks -j $(JOBS)
+	scripts/wine-session.sh --xvfb scripts/benchmark.sh
+	scripts/wine-session.sh --xvfb --bench-drives scripts/benchmark.sh --drives
 
 clean:
 	rm -rf $(BUILD)

@@ -51,7 +51,12 @@ class ColorDialog final : public plugin::CommandDialog {
   }
   plugin::HelpPage Help() const override { return plugin::HelpPage::Color; }
 
-  void Prepare() override { MakeSwatches(); }
+  // The swatches stay in the image store until the library is unloaded:
+  // made by the first call, shown again by every later one.
+  void Prepare() override {
+    for (int index = FirstColour; index <= LastColour; ++index)
+      if (!toolkit::ImageHandle(index)) return MakeSwatches();
+  }
 
   void CreateGadgets(int) override {
     toolkit::CreateTextLabel(TextLabel, 10, 10, 100, 20, "Textfarbe:", 0);

@@ -8,7 +8,8 @@
 # - Without a display, or with --xvfb, a private Xvfb server is started on a
 #   free display number and stopped again by its process id.
 # - With --test-drives the prefix gets the tests' drives (scripts/test-drives.sh)
-#   for the session, and loses them again at its end.
+#   for the session, and loses them again at its end; with --bench-drives
+#   it gets the benchmark's 24 drives (scripts/bench-drives.sh) the same way.
 # - The prefix's wineserver runs persistently while the command runs, which
 #   turns every Wine start into a matter of milliseconds, and is stopped at
 #   the end.
@@ -18,11 +19,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 force_xvfb=0
 test_drives=0
 win64=0
+bench_drives=0
 while [ $# -gt 0 ]; do
   case $1 in
     --win64) win64=1; shift ;;
     --xvfb) force_xvfb=1; shift ;;
     --test-drives) test_drives=1; shift ;;
+    --bench-drives) bench_drives=1; shift ;;
     *) break ;;
   esac
 done
@@ -53,6 +56,7 @@ display_file=
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   if [ "$test_drives" = 1 ]; then "$root/scripts/test-drives.sh" down >/dev/null 2>&1 || true; fi
+  if [ "$bench_drives" = 1 ]; then "$root/scripts/bench-drives.sh" down >/dev/null 2>&1 || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   [ -n "$display_file" ] && rm -f "$display_file"
 }
@@ -90,6 +94,7 @@ for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
 done
 
 if [ "$test_drives" = 1 ]; then "$root/scripts/test-drives.sh" up; fi
+if [ "$bench_drives" = 1 ]; then "$root/scripts/bench-drives.sh" up; fi
 
 wineserver -p >/dev/null 2>&1 || true
 # Wine's helper processes inherit stdout: start them now, detached from any pipe.
