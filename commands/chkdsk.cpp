@@ -40,7 +40,11 @@ constexpr DWORD VolumeQuerySize = 255;
 // Lists B: to Z: (never A:) whose file system chkdsk can check, in order.
 void ScanDrives() {
   toolkit::QuietDriveErrors quiet;
+  // Letters without a drive are skipped at once: asking each of them for its
+  // type was most of the scan's time in a machine with few drives.
+  const DWORD present = GetLogicalDrives();
   for (char letter = 'B'; letter <= 'Z'; ++letter) {
+    if (!(present & (1u << (letter - 'A')))) continue;
     const char root[] = {letter, ':', '\\', '\0'};
     if (GetDriveTypeA(root) <= DRIVE_NO_ROOT_DIR) continue;
     // Blanks afresh for every drive, so a failed query leaves no earlier name
