@@ -105,6 +105,13 @@ class FileSearch {
 
  private:
   static bool Narrow(const wchar_t* wide, std::string& narrow) {
+    // Most names are plain ASCII: those need no conversion call.
+    std::size_t ascii = 0;
+    while (wide[ascii] && wide[ascii] < 0x80) ++ascii;
+    if (!wide[ascii]) {
+      narrow.assign(wide, wide + ascii);
+      return ascii > 0;
+    }
     char bytes[MAX_PATH * 2];
     BOOL lost = FALSE;
     const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, bytes, sizeof bytes, nullptr, &lost);
