@@ -75,7 +75,7 @@ void CallColor(support::CommandProcedure color, int calls) {
   user.join();
 }
 
-TEST(Library, HundredColorCallsReplaceTheirSwatchesInsteadOfPilingThemUp) {
+TEST(Library, TwoHundredColorCallsPileUpNoSwatches) {
   support::LoadedLibrary library;
   auto color = library.Procedure("color");
   CallColor(color, 20);
