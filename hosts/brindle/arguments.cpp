@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-namespace brindle {
+#include "hosts/command_names.h"
 
-const std::vector<std::string>& KnownCommands() {
-  static const std::vector<std::string> commands = {"chkdsk", "color", "echo", "title", "xcopy"};
-  return commands;
-}
+namespace brindle {
 
 Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
   Arguments parsed;
@@ -37,7 +34,7 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
     std::string command(argument);
     std::transform(command.begin(), command.end(), command.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    const auto& known = KnownCommands();
+    const auto& known = hosts::CommandNames;
     if (std::find(known.begin(), known.end(), command) == known.end())
       return wrong("unbekannter Befehl " + std::string(argument));
     parsed.commands.push_back(command);

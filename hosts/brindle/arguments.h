@@ -19,9 +19,6 @@ struct Arguments {
 
 Arguments ParseArguments(const std::vector<std::string_view>& arguments);
 
-// The five command procedures of Brindlework.dll.
-const std::vector<std::string>& KnownCommands();
-
 // The text that -h and a wrong command line print.
 std::string UsageText();
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "hosts/brindle/arguments.h"
+#include "hosts/command_names.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
       Write(brindle::UsageText(), false);
       return brindle::AllLines;
     case brindle::Arguments::Mode::List:
-      for (const std::string& command : brindle::KnownCommands()) Write(command + "\n", false);
+      for (const char* command : hosts::CommandNames) Write(std::string(command) + "\n", false);
       return brindle::AllLines;
     case brindle::Arguments::Mode::Run:
       break;

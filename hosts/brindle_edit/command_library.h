@@ -4,14 +4,14 @@
 
 #include <windows.h>
 
-#include <array>
 #include <string>
 
 #include "hosts/brindle_edit/owned_handles.h"
+#include "hosts/command_names.h"
 
 namespace brindle_edit {
 
-inline constexpr std::array<const char*, 5> CommandNames = {"chkdsk", "color", "echo", "title", "xcopy"};
+using hosts::CommandNames;
 
 class CommandLibrary {
  public:

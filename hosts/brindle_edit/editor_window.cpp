@@ -221,19 +221,29 @@ bool EditorWindow::LoadFile(const std::wstring& path) {
 bool EditorWindow::Save() { return path_.empty() ? SaveAs() : SaveTo(path_); }
 
 bool EditorWindow::SaveAs() {
+  const std::wstring path = AskForScript(true);
+  return !path.empty() && SaveTo(path);
+}
+
+std::wstring EditorWindow::AskForScript(bool saving) const {
   std::vector<wchar_t> name(32768, L'\0');
-  if (!path_.empty()) std::copy_n(path_.c_str(), std::min(path_.size(), name.size() - 1), name.begin());
+  if (saving) std::copy_n(path_.c_str(), std::min(path_.size(), name.size() - 1), name.begin());
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = window_;
   dialog.lpstrFilter = ScriptFilter;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.lpstrDefExt = L"bat";
   // The current directory stays the program's, where the dialogs' help is.
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&dialog)) return false;
-  return SaveTo(name.data());
+  dialog.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+  if (saving) {
+    dialog.lpstrDefExt = L"bat";
+    dialog.Flags |= OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  } else {
+    dialog.Flags |= OFN_FILEMUSTEXIST;
+  }
+  const BOOL chosen = saving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  return chosen ? std::wstring(name.data()) : std::wstring();
 }
 
 bool EditorWindow::SaveTo(const std::wstring& path) {
@@ -280,15 +290,8 @@ void EditorWindow::NewScript() {
 
 void EditorWindow::OpenScript() {
   if (!ConfirmDiscard()) return;
-  std::vector<wchar_t> name(32768, L'\0');
-  OPENFILENAMEW dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = ScriptFilter;
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-  if (GetOpenFileNameW(&dialog)) LoadFile(name.data());
+  const std::wstring path = AskForScript(false);
+  if (!path.empty()) LoadFile(path);
 }
 
 void EditorWindow::RunScript() {

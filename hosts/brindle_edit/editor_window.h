@@ -38,6 +38,8 @@ class EditorWindow {
   bool SaveAs();
   bool SaveTo(const std::wstring& path);
   bool ConfirmDiscard();  // asks to save unsaved changes
+  // The system's open or save dialog for a script; empty when cancelled.
+  std::wstring AskForScript(bool saving) const;
   void NewScript();
   void OpenScript();
   void RunScript();

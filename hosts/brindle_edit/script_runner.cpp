@@ -1,7 +1,5 @@
 #include "hosts/brindle_edit/script_runner.h"
 
-#include "hosts/brindle_edit/owned_handles.h"
-
 namespace brindle_edit {
 
 namespace {
@@ -24,8 +22,8 @@ DWORD RunInConsole(const std::wstring& scriptPath) {
                       folder.empty() ? nullptr : folder.c_str(), &startup, &process))
     return GetLastError();
   // The console lives on its own; the editor does not wait for it.
-  OwnedHandle(process.hProcess).reset();
-  OwnedHandle(process.hThread).reset();
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
   return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "hosts/brindle_edit/command_explanation.h"
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/script_text.h"
+#include "hosts/command_names.h"
 #include "tests/fuzz/fuzz_driver.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const brindle::Arguments parsed = brindle::ParseArguments(arguments);
   if (parsed.mode == brindle::Arguments::Mode::Run) {
     FUZZ_CHECK(!parsed.commands.empty());
-    const auto& known = brindle::KnownCommands();
+    const auto& known = hosts::CommandNames;
     for (const std::string& command : parsed.commands)
       FUZZ_CHECK(std::find(known.begin(), known.end(), command) != known.end());
   }
