@@ -69,6 +69,8 @@ class Editor {
       edit_ = GetDlgItem(window_, EditId);
       status_ = GetDlgItem(window_, StatusId);
       SetForegroundWindow(window_);
+      // The tests type at once: a window that never takes the keys is none.
+      if (!support::WaitForKeyboardFocus(edit_)) window_ = nullptr;
     }
   }
   ~Editor() {

@@ -28,10 +28,16 @@ INPUT Character(wchar_t character, bool up) {
   return input;
 }
 
-INPUT MouseButton(DWORD flag) {
+// A mouse event at a screen point. Every event carries its position: Wine 8
+// turns a move into a pointer warp on the X server, and a late motion event
+// of an earlier warp can move the pointer back before a position-less press
+// is taken, so that the press lands on the previous spot.
+INPUT MouseAt(POINT screen, DWORD flags) {
   INPUT input = {};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
   return input;
 }
 
@@ -95,10 +101,7 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
 }
 
 void MoveTo(POINT screen) {
-  INPUT move = MouseButton(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-  move.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-  move.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-  Send({move});
+  Send({MouseAt(screen, 0)});
   WaitUntil([&] {
     POINT now;
     return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
@@ -121,9 +124,9 @@ void ClickAt(POINT screen, bool rightButton) {
   lastPoint = screen;
   MoveTo(screen);
   if (rightButton)
-    Send({MouseButton(MOUSEEVENTF_RIGHTDOWN), MouseButton(MOUSEEVENTF_RIGHTUP)});
+    Send({MouseAt(screen, MOUSEEVENTF_RIGHTDOWN), MouseAt(screen, MOUSEEVENTF_RIGHTUP)});
   else
-    Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+    Send({MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)});
   lastTime = GetTickCount64();
 }
 
@@ -140,20 +143,21 @@ void Click(HWND window) {
 void DoubleClick(HWND window, bool rightButton) {
   RECT r;
   GetWindowRect(window, &r);
-  MoveTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  const POINT middle = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  MoveTo(middle);
   const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   const DWORD up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  Send({MouseButton(down), MouseButton(up), MouseButton(down), MouseButton(up)});
+  Send({MouseAt(middle, down), MouseAt(middle, up), MouseAt(middle, down), MouseAt(middle, up)});
 }
 
 void Drag(POINT from, POINT to) {
   MoveTo(from);
-  Send({MouseButton(MOUSEEVENTF_LEFTDOWN)});
+  Send({MouseAt(from, MOUSEEVENTF_LEFTDOWN)});
   Sleep(100);  // the system's move loop takes over the mouse
   MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
   MoveTo(to);
   Sleep(100);
-  Send({MouseButton(MOUSEEVENTF_LEFTUP)});
+  Send({MouseAt(to, MOUSEEVENTF_LEFTUP)});
 }
 
 POINT CloseBoxPoint(HWND window) {
@@ -190,6 +194,12 @@ HWND FocusIn(HWND window) {
   info.cbSize = sizeof info;
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
   return info.hwndFocus;
+}
+
+bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs) {
+  return WaitUntil([&] {
+    return GetForegroundWindow() == GetAncestor(control, GA_ROOT) && FocusIn(control) == control;
+  }, timeoutMs);
 }
 
 std::string WindowText(HWND window) {

@@ -47,6 +47,10 @@ void TypeText(const std::string& text);
 
 // The window with the keyboard focus in the thread that owns `window`.
 HWND FocusIn(HWND window);
+// Waits until `control` holds the keyboard focus inside the foreground
+// window. Keys sent before that go to whichever window was in front: a
+// program just started may show its window well before it is activated.
+bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs = PatienceMs);
 
 // A text read by its length, from any thread.
 std::string WindowText(HWND window);
