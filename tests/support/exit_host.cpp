@@ -16,8 +16,11 @@ int main(int argc, char** argv) {
   const char* title = argv[2];
   const UINT exitCode = static_cast<UINT>(std::atoi(argv[3]));
   std::thread ender([title, exitCode] {
-    while (!FindWindowA(nullptr, title)) Sleep(10);
-    Sleep(200);  // the dialog is made and waits for events
+    HWND dialog;
+    while (!(dialog = FindWindowA(nullptr, title))) Sleep(10);
+    // Taken in only by the dialog's event wait: its gadgets are made.
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
     ExitProcess(exitCode);
   });
   procedure();

@@ -42,7 +42,9 @@ CommandResult CallWithUser(CommandProcedure procedure, const char* title,
 void ClickGadget(HWND dialog, int gadget) {
   HWND control = GetDlgItem(dialog, gadget);
   ASSERT_NE(control, nullptr) << "gadget " << gadget;
-  ASSERT_TRUE(IsWindowEnabled(control)) << "gadget " << gadget << " is disabled";
+  // A change sent to another gadget is acted on by the dialog's own loop a
+  // moment later: a button that it enables is clicked once it is.
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(control) != FALSE; })) << "gadget " << gadget << " is disabled";
   Click(control);
 }
 

@@ -217,7 +217,6 @@ TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
   support::ClickAt(point('C'));
   EXPECT_EQ(types(), (std::vector<int>{0, 768}));
   const POINT d = point('D');
-  SetCursorPos(d.x, d.y);
   support::Drag(d, {d.x, d.y + 60});
   const std::vector<int> dragged = types();
   EXPECT_NE(std::find(dragged.begin(), dragged.end(), 14002), dragged.end());
@@ -230,13 +229,7 @@ TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
   const std::vector<int> rightDoubled = types();
   EXPECT_NE(std::find(rightDoubled.begin(), rightDoubled.end(), 3), rightDoubled.end());
   Sleep(GetDoubleClickTime() + 50);
-  const POINT e = point('E');
-  SetCursorPos(e.x, e.y);
-  INPUT right[2] = {};
-  right[0].type = right[1].type = INPUT_MOUSE;
-  right[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-  right[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-  SendInput(2, right, sizeof(INPUT));
+  support::ClickAt(point('E'), true);
   const std::vector<int> rightClicked = types();
   EXPECT_NE(std::find(rightClicked.begin(), rightClicked.end(), 1), rightClicked.end());
   EXPECT_NE(toolkit::GetGadgetText(Tree).find("E:\\"), std::string::npos) << "selected under the pointer first";
@@ -246,8 +239,10 @@ TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
 std::string ChooseAndAnswer(const char* initial, int button, HWND watched, bool* watchedDisabled) {
   std::thread answer([&] {
     HWND chooser = nullptr;
-    support::WaitUntil([&] { return (chooser = FindWindowA("#32770", nullptr)) != nullptr; });
-    Sleep(300);
+    support::WaitUntil([&] { return (chooser = FindWindowA("#32770", nullptr)) != nullptr && IsWindowVisible(chooser); });
+    // Taken in only by the chooser's own loop, once it has opened on its folder.
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, support::PatienceMs, &ignored);
     if (watchedDisabled) *watchedDisabled = !IsWindowEnabled(watched);
     PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
   });
