@@ -186,11 +186,16 @@ TEST(Soak, ThousandCallsOverTheFiveDialogsLeaveTheProcessAsItWas) {
     EXPECT_EQ(later->kernelHandles, start.kernelHandles);
     EXPECT_EQ(later->threads, start.threads);
   }
-  // Fonts, brushes, pens, bitmaps and memory contexts exactly. The device
-  // contexts Wine caches for its windows, with their regions and surfaces,
-  // are Wine's: that cache grows to some sixty and stays (leak_counts.cpp).
-  for (const auto& [before, after] : {std::pair(&start, &middle), std::pair(&middle, &end)})
-    EXPECT_LE(std::abs(after->resources.gdiDrawingObjects - before->resources.gdiDrawingObjects), 2);
+  // Fonts, brushes, pens, bitmaps and memory contexts. The device contexts
+  // Wine caches for its windows, with their regions and surfaces, are
+  // Wine's: that cache grows to some sixty and stays (leak_counts.cpp). Wine
+  // also makes a few drawing objects of its own at a varying moment of the
+  // first few hundred calls (seen with Wine 8: a bitmap or three, a brush, a
+  // pen and an extended pen, the same 207 at the end of every run), so the
+  // second half is held exactly and the first to that handful: one object
+  // lost in every hundred calls exceeds the second, one a call both.
+  EXPECT_LE(std::abs(middle.resources.gdiDrawingObjects - start.resources.gdiDrawingObjects), 8);
+  EXPECT_LE(std::abs(end.resources.gdiDrawingObjects - middle.resources.gdiDrawingObjects), 2);
 
   EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr) << "unloaded";
   EXPECT_EQ(afterUnload.processWindows, beforeLoad.processWindows);
@@ -200,7 +205,7 @@ TEST(Soak, ThousandCallsOverTheFiveDialogsLeaveTheProcessAsItWas) {
   // themselves leave none.
   EXPECT_EQ(afterUnload.kernelHandles, beforeLoad.kernelHandles + runtimeHandles);
   EXPECT_EQ(afterUnload.threads, beforeLoad.threads);
-  EXPECT_LE(std::abs(afterUnload.resources.gdiDrawingObjects - beforeLoad.resources.gdiDrawingObjects), 4);
+  EXPECT_LE(std::abs(afterUnload.resources.gdiDrawingObjects - beforeLoad.resources.gdiDrawingObjects), 8);
   // Beyond that, the shell and COM keep a few dozen bytes of a load that
   // used them (seen: 60 to 80).
   EXPECT_LE(afterUnload.resources.heapBytes - beforeLoad.resources.heapBytes, runtimeBytes + 128);
