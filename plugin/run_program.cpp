@@ -9,6 +9,9 @@ namespace plugin {
 
 namespace {
 
+// The sizes the 32-bit system takes these descriptions in.
+static_assert(sizeof(void*) == 8 || (sizeof(STARTUPINFOA) == 68 && sizeof(SHELLEXECUTEINFOA) == 60));
+
 bool CreateProgramProcess(const std::string& program, const std::string& parameter,
                           const std::string& workingDirectory) {
   // CreateProcessA may write into the command line: give it a copy of its own.

@@ -35,6 +35,7 @@ int AttachBalloonTooltip(HWND dialogWindow, int gadget, const char* text, const 
   // The 44-byte form of the description: with lParam, without the reserved field.
   TTTOOLINFOA tool = {};
   tool.cbSize = offsetof(TTTOOLINFOA, lParam) + sizeof tool.lParam;
+  static_assert(sizeof(void*) == 8 || offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44);
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = control;
   tool.uId = reinterpret_cast<UINT_PTR>(control);

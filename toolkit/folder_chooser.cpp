@@ -119,6 +119,7 @@ std::string ChooseFolder(const char* title, const char* initialFolder) {
 
   char displayName[MAX_PATH] = {};
   BROWSEINFOA browseInfo = {};
+  static_assert(sizeof(void*) == 8 || sizeof browseInfo == 32);
   browseInfo.hwndOwner = owner;
   browseInfo.pszDisplayName = displayName;
   browseInfo.lpszTitle = title;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -23,6 +24,13 @@
 namespace toolkit {
 
 namespace {
+
+// What the 32-bit shell and tree view take and send: the sizes and the
+// drive mask's place that this file relies on.
+static_assert(sizeof(void*) == 8 || (sizeof(SHFILEINFOA) == 352 && sizeof(TVITEMA) == 40 &&
+                                     sizeof(TVINSERTSTRUCTA) == 68 && sizeof(NMTREEVIEWA) == 104 &&
+                                     sizeof(NMTVDISPINFOA) == 52));
+static_assert(sizeof(DEV_BROADCAST_VOLUME) == 20 && offsetof(DEV_BROADCAST_VOLUME, dbcv_unitmask) == 12);
 
 // Item kinds in the low byte of an entry's item data; the next byte is the
 // loaded mark.

@@ -25,6 +25,7 @@ void CloseImageTarget() {
 
 HBITMAP MakeBlackImage(int width, int height, int bitsPerPixel) {
   BITMAPINFO info = {};
+  static_assert(sizeof info.bmiHeader == 40);
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = height;  // positive: rows bottom-up

@@ -37,6 +37,7 @@ void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjec
   // The common control classes the gadgets and later dialogs rely on:
   // tab, date, extended combo box and internet address.
   INITCOMMONCONTROLSEX classes = {sizeof classes, 0x0B08};
+  static_assert(sizeof classes == 8);
   InitCommonControlsEx(&classes);
 }
 

@@ -35,6 +35,7 @@ std::optional<Rectangle> ActiveWindowRectangle() {
 bool RegisterWindowClass(const char* name) {
   ToolkitState& s = State();
   WNDCLASSEXA windowClass = {};
+  static_assert(sizeof(void*) == 8 || sizeof windowClass == 48);
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = WindowProcedure;
