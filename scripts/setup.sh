@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++-mingw-w64-i686-posix cmake make g++ googletest
+  g++-mingw-w64-i686-posix cmake make g++ googletest libgtest-dev
   wine wine32:i386 fonts-wine xvfb xdotool xauth imagemagick fonts-liberation dosfstools
   # the help file
   fp-utils libchm-dev
