@@ -1,17 +1,37 @@
 # A thin front over CMake. `make run` and `make test` set up a fresh Debian 12
-# machine first (the cross compiler, Wine, Xvfb), then build.
-.PHONY: run test setup build build-native build-windows build-windows64 test-native test-wine test-wine64 test-package demo package benchmark clean
+# machine first (the cross compilers, Wine, Xvfb), then build.
+#
+# Some machines run 64-bit programs only, and Wine cannot start a 32-bit
+# Windows program there (scripts/machine.sh tells which kind this is). There
+# the main job runs on the 64-bit build, and the 32-bit GUI suite is skipped
+# and counted as skipped; the 32-bit build is still built and checked.
+.PHONY: run test setup build build-native build-windows build-windows64 test-native test-binaries test-wine \
+        test-wine64 test-64bit-only demo package test-package benchmark clean
+
+# Two Wine sessions at once would fight over the display and the prefix's
+# test drives, so targets run one at a time even under make -j; each build
+# runs its own compilers in parallel.
+.NOTPARALLEL:
 
 BUILD := build
 JOBS ?= $(shell nproc)
 COMMAND ?=
+export BRINDLE_TEST_STEPS
+step := scripts/test-step.sh
 
-run: setup build-windows
+# The main job, on the build this machine can run (the 32-bit one where it can).
+run: setup
+	@scripts/machine.sh describe
+	@$(MAKE) --no-print-directory build-$$(scripts/machine.sh main-build)
 	scripts/run.sh $(COMMAND)
 
-# The GUI tests run against both Windows builds, 32-bit and 64-bit; the
-# package is made and checked, and the demo runs, as a user would run them.
-test: setup build-native build-windows build-windows64 test-native test-wine test-wine64 test-package demo
+# Everything that can run on this machine; the closing line counts what was skipped.
+test: BRINDLE_TEST_STEPS = $(BUILD)/test-steps.txt
+test: setup
+	@scripts/machine.sh describe
+	@$(step) begin
+	@$(MAKE) --no-print-directory build test-native test-binaries test-wine test-wine64 test-package test-64bit-only
+	@$(step) end
 
 setup:
 	@scripts/setup.sh
@@ -34,26 +54,44 @@ build-native:
 	cmake --build $(BUILD)/native -j $(JOBS)
 
 test-native: build-native
-	ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
+	@$(step) run "native tests" ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
+
+# Both builds as a host receives them, checked without running them.
+test-binaries: build-windows build-windows64
+	@$(step) run "binaries of both builds" sh -c '\
+	  scripts/check-binary.sh pei-i386 $(addprefix $(BUILD)/windows/,Brindlework.dll brindle.exe BrindleEdit.exe) && \
+	  scripts/check-binary.sh pei-x86-64 $(addprefix $(BUILD)/windows64/,Brindlework.dll brindle.exe BrindleEdit.exe)'
 
 # The dialogs share one X display, so the GUI tests run one at a time.
 test-wine: build-windows
-	scripts/wine-session.sh --xvfb --test-drives ctest --test-dir $(BUILD)/windows --output-on-failure -j 1
-
-# The scripted demo even with a display: all five dialogs and the editor, demo in build/screenshots/.
-demo: setup build-windows
-	scripts/wine-session.sh --xvfb scripts/demo.sh
+	@if scripts/machine.sh runs-32bit; then \
+	  $(step) run "GUI suite 32-bit" scripts/wine-session.sh --xvfb --test-drives \
+	    ctest --test-dir $(BUILD)/windows --output-on-failure -j 1; \
+	else \
+	  $(step) skip "GUI suite 32-bit" "$$(scripts/machine.sh why-not)"; \
+	fi
 
 # The same suite against the 64-bit build, in a 64-bit prefix of its own.
 test-wine64: build-windows64
-	scripts/wine-session.sh --win64 --xvfb --test-drives ctest --test-dir $(BUILD)/windows64 --output-on-failure -j 1
+	@$(step) run "GUI suite 64-bit" scripts/wine-session.sh --win64 --xvfb --test-drives \
+	  ctest --test-dir $(BUILD)/windows64 --output-on-failure -j 1
+
+# The path of a machine that runs no 32-bit programs, taken on every machine:
+# the 32-bit suite is skipped, and the main job's demo runs on the 64-bit build.
+test-64bit-only: build-windows64
+	@$(step) run "64-bit-only path with the demo" scripts/check-64bit-only.sh
+
+# The scripted demo even with a display: all five dialogs and the editor, screenshots in build/screenshots/.
+demo: setup
+	@$(MAKE) --no-print-directory build-$$(scripts/machine.sh main-build)
+	scripts/wine-session.sh $$(scripts/machine.sh runs-32bit || echo --win64) --xvfb scripts/demo.sh
 
 # The ZIP for Windows users: both hosts, both libraries, the help file, the read-me texts.
 package: setup build-windows build-windows64
 	scripts/package.sh $(BUILD)/package/Brindlework.zip
 
 test-package: package
-	scripts/check-package.sh $(BUILD)/package/Brindlework.zip
+	@$(step) run "package" scripts/check-package.sh $(BUILD)/package/Brindlework.zip
 
 # Figures of the dialogs, the library's load, the folder tree and the
 # chkdsk drive scan, each beside its floor; the reports go to build/benchmarks/.

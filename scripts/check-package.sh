@@ -1,9 +1,10 @@
 #!/bin/bash
 # Checks a package as a Windows user would receive it: the files it holds,
-# the architecture of each program and library, that none needs a runtime
-# DLL beside it, the help file and the read-me texts.  usage: check-package.sh ZIP
+# each program and library (its architecture, system imports only, the
+# library's exports), the help file and the read-me texts.  usage: check-package.sh ZIP
 set -euo pipefail
 zip=$(realpath "$1")
+checks=$(cd "$(dirname "$0")" && pwd)/check-binary.sh
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 cd "$unpacked"
@@ -19,19 +20,8 @@ Brindlework/brindle.exe"
 actual=$(find Brindlework -type f | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || { printf 'check-package: unexpected contents:\n%s\n' "$actual" >&2; exit 1; }
 
-architecture() {  # file, objdump prefix, wanted format
-  local format
-  format=$("$2-objdump" -f "$1" | sed -n 's/.*file format //p')
-  [ "$format" = "$3" ] || { echo "check-package: $1 is $format, not $3" >&2; exit 1; }
-  if "$2-objdump" -p "$1" | grep -i 'DLL Name' | grep -Eiq 'libstdc|libgcc|libwinpthread'; then
-    echo "check-package: $1 needs a runtime DLL" >&2
-    exit 1
-  fi
-}
-for file in BrindleEdit.exe Brindlework.dll brindle.exe; do
-  architecture "Brindlework/$file" i686-w64-mingw32 pei-i386
-done
-architecture Brindlework/64-Bit/Brindlework.dll x86_64-w64-mingw32 pei-x86-64
+"$checks" pei-i386 Brindlework/BrindleEdit.exe Brindlework/Brindlework.dll Brindlework/brindle.exe >/dev/null
+"$checks" pei-x86-64 Brindlework/64-Bit/Brindlework.dll >/dev/null
 
 [ "$(head -c 4 Brindlework/Hilfe.chm)" = ITSF ] || { echo "check-package: Hilfe.chm is no compiled help file" >&2; exit 1; }
 for text in LIESMICH.txt README.txt; do

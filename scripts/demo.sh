@@ -8,6 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 shots=$root/build/screenshots
 mkdir -p "$shots"
 
+echo "demo: the $([ "$(basename "$BRINDLE_WINDOWS_BUILD")" = windows64 ] && echo 64 || echo 32)-bit build, $BRINDLE_WINDOWS_BUILD" >&2
 lines=()
 for command in echo title chkdsk color xcopy; do
   line=$("$root/scripts/scripted-user.sh" "$command")
@@ -22,8 +23,8 @@ done
 demo=$WINEPREFIX/drive_c/Demo
 mkdir -p "$demo"
 printf '%s\r\n' "@echo off" "${lines[@]}" | iconv -f CP1252 -t CP437 >"$demo/demo.bat"
-cd "$root/build/windows"
-wine BrindleEdit.exe 'C:\Demo\demo.bat' >/dev/null 2>&1 </dev/null &
+cd "$BRINDLE_WINDOWS_BUILD"
+"$WINE" BrindleEdit.exe 'C:\Demo\demo.bat' >/dev/null 2>&1 </dev/null &
 editor=$!
 window=
 for _ in $(seq 100); do

@@ -10,8 +10,8 @@ mkdir -p "$shots"
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
 
-cd "$root/build/windows"
-wine brindle.exe "$command" >"$output" 2>/dev/null </dev/null &
+cd "$BRINDLE_WINDOWS_BUILD"
+"$WINE" brindle.exe "$command" >"$output" 2>/dev/null </dev/null &
 host=$!
 
 # Finds the dialog by its title and sets: window, frame_x, frame_y, border, caption.
@@ -95,5 +95,13 @@ case $command in
     ;;
 esac
 
+# The dialog has closed and brindle.exe ends; a click that missed would leave
+# it open, which ends the demo with an error instead of waiting for ever.
+for _ in $(seq 100); do kill -0 "$host" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$host" 2>/dev/null; then
+  echo "scripted-user: the $command dialog is still open" >&2
+  kill "$host"
+  exit 1
+fi
 wait "$host" || true
 cat "$output"

@@ -5,6 +5,8 @@
 # - The Wine prefix lives in build/wine-prefix (made once, kept for speed).
 # - With --win64 the session is a 64-bit one, for the 64-bit build: its own
 #   prefix build/wine-prefix64 (WINEARCH=win64), its own home and test drives.
+# - The command finds the session's loader in $WINE and the build it is for
+#   (build/windows or build/windows64) in $BRINDLE_WINDOWS_BUILD.
 # - Without a display, or with --xvfb, a private Xvfb server is started on a
 #   free display number and stopped again by its process id.
 # - With --test-drives the prefix gets the tests' drives (scripts/test-drives.sh)
@@ -30,6 +32,11 @@ while [ $# -gt 0 ]; do
   esac
 done
 
+if [ "$win64" = 0 ] && ! "$root/scripts/machine.sh" runs-32bit; then
+  echo "wine-session: no 32-bit session here: $("$root/scripts/machine.sh" why-not); the 64-bit build runs with --win64" >&2
+  exit 1
+fi
+
 # Wine links the prefix's Documents folder to $HOME: keep it out of the user's home.
 if [ "$win64" = 1 ]; then
   export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix64} WINEARCH=win64 HOME=$root/build/wine-home64
@@ -40,11 +47,14 @@ if [ "$win64" = 1 ]; then
   # looks. So this session and test-drives.sh call the 64-bit loader itself,
   # which Debian keeps out of PATH.
   WINE=$(command -v wine64 || echo /usr/lib/wine/wine64)
+  BRINDLE_WINDOWS_BUILD=$root/build/windows64
 else
   export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix} WINEARCH=win32 HOME=$root/build/wine-home
   WINE=wine
+  BRINDLE_WINDOWS_BUILD=$root/build/windows
 fi
-export WINE
+# The loader and the build that the commands of this session run.
+export WINE BRINDLE_WINDOWS_BUILD
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 # The dialogs' texts are code page 1252; a generated German or Japanese glibc
 # locale would give Wine another ANSI code page.
