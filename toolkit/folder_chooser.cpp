@@ -1,7 +1,6 @@
 #include "toolkit/folder_chooser.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -9,6 +8,8 @@
 #include <vector>
 
 #include "toolkit/folder_paths.h"
+#include "toolkit/quiet_drive_errors.h"
+#include "toolkit/scoped_com.h"
 
 namespace toolkit {
 
@@ -104,8 +105,7 @@ int CALLBACK SelectInitialFolder(HWND chooser, UINT message, LPARAM, LPARAM init
 }  // namespace
 
 std::string ChooseFolder(const char* title, const char* initialFolder) {
-  static const bool comEntered = SUCCEEDED(CoInitialize(nullptr));  // once for the process
-  (void)comEntered;
+  ScopedCom com;
   ShellLibrary shell;
   auto browse = shell.Find<BrowseForFolder>("SHBrowseForFolder");
   auto pathFromItem = shell.Find<PathFromItem>("SHGetPathFromIDListW");
@@ -130,6 +130,9 @@ std::string ChooseFolder(const char* title, const char* initialFolder) {
   LPITEMIDLIST chosen;
   {
     DisabledThreadWindows disabled(foreground);
+    // The chooser opens on a folder and lists the drives: an empty one must
+    // not bring up the system's box about a missing medium.
+    QuietDriveErrors quiet;
     chosen = browse(&browseInfo);
   }
   if (!chosen) return {};
