@@ -144,9 +144,14 @@ class XcopyDialog final : public plugin::CommandDialog {
       case TargetTree:
         if (type == RightClick) {
           // The tree has selected the entry under the pointer; an empty
-          // answer (cancelled) brings back the starting view.
+          // answer (cancelled) brings back the starting view. So does an
+          // answer the tree cannot show (a network path, a folder gone
+          // meanwhile): the earlier folder must not stay selected as if
+          // it had been chosen, and be named by "Hinzufügen".
           const std::string chosen = toolkit::ChooseFolder(ChooserTitle, toolkit::GetGadgetText(TargetTree).c_str());
           toolkit::SetGadgetText(TargetTree, chosen.c_str());
+          if (!chosen.empty() && !toolkit::SameFolderPath(toolkit::GetGadgetText(TargetTree), chosen))
+            toolkit::SetGadgetText(TargetTree, "");
         }
         return plugin::GadgetOutcome::Continue();
       case CancelButton:

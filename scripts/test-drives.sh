@@ -2,6 +2,7 @@
 # Gives the test prefix drives of every kind the chkdsk dialog must tell
 # apart, or takes them away again:  test-drives.sh up|down
 #   A:  a hard disk folder (A: is never listed)
+#   the folder "missing" is the medium of I: and J: once a test makes it
 #   D:  NTFS labelled "System"        E:  NTFS without a label
 #   F:  a CD drive (CDFS: left out)   I:  a hard disk whose folder is missing
 #   J:  a CD drive whose folder is missing: Wine reports it without a medium

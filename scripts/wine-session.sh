@@ -95,6 +95,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w
 fi
 
+# A test moves C:'s folder away for a moment; should it have died meanwhile,
+# the prefix gets its C: back here.
+if [ -d "$WINEPREFIX/drive_c-away" ] && [ ! -e "$WINEPREFIX/drive_c" ]; then
+  mv "$WINEPREFIX/drive_c-away" "$WINEPREFIX/drive_c"
+fi
+
 # Wine draws the caption buttons with Marlett and dialogs look for Tahoma;
 # Debian ships both with Wine but does not put them where Wine finds them.
 for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
@@ -103,7 +109,11 @@ for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
   fi
 done
 
-if [ "$test_drives" = 1 ]; then "$root/scripts/test-drives.sh" up; fi
+if [ "$test_drives" = 1 ]; then
+  "$root/scripts/test-drives.sh" up
+  # Where the drives' folders are, for a test that puts a medium into one.
+  export BRINDLE_TEST_DRIVES=$root/build/test-drives/$(basename "$WINEPREFIX")
+fi
 if [ "$bench_drives" = 1 ]; then "$root/scripts/bench-drives.sh" up; fi
 
 wineserver -p >/dev/null 2>&1 || true

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <dbt.h>
-#include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -18,6 +17,7 @@
 
 #include "toolkit/folder_paths.h"
 #include "toolkit/quiet_drive_errors.h"
+#include "toolkit/scoped_com.h"
 #include "toolkit/scoped_handles.h"
 #include "toolkit/toolkit_state.h"
 
@@ -43,6 +43,7 @@ constexpr int MostDrives = 32;
 constexpr int LabelRoom = 512;
 
 struct FolderTree {
+  ScopedCom com;  // the shell's folders, on the dialog's thread while the tree lives
   HWND control = nullptr;  // destroyed with its window
   std::uint32_t flags = 0;
   std::string pattern = "*.*";
@@ -84,7 +85,8 @@ struct FoundEntry {
 // code page without best fit: a name with characters outside it would come
 // back with "?" or a look-alike ("Omega" for "Ωmega") that names no folder,
 // or another one. Such an entry goes by its short name, which reaches the
-// same file; without one it cannot be reached and is left out.
+// same file; without one it cannot be reached and is left out. A search
+// never brings up the system's box about a missing medium.
 class FileSearch {
  public:
   explicit FileSearch(const std::string& pattern) {
@@ -99,7 +101,7 @@ class FileSearch {
   FileSearch(const FileSearch&) = delete;
   FileSearch& operator=(const FileSearch&) = delete;
   // The next reachable entry, or null when there is none.
-  const FoundEntry* Next() {
+  const FoundEntry* NextFound() {
     while (handle_ != INVALID_HANDLE_VALUE) {
       if (!first_ && !FindNextFileW(handle_, &found_)) return nullptr;
       first_ = false;
@@ -127,6 +129,7 @@ class FileSearch {
     narrow.assign(bytes, static_cast<std::size_t>(length - 1));
     return true;
   }
+  QuietDriveErrors quiet_;
   WIN32_FIND_DATAW found_ = {};
   FoundEntry entry_;
   HANDLE handle_ = INVALID_HANDLE_VALUE;
@@ -137,8 +140,10 @@ bool IsSubfolder(const FoundEntry& found) {
   return (found.attributes & FILE_ATTRIBUTE_DIRECTORY) && found.name != "." && found.name != "..";
 }
 
-// The shell's label and small icon of a path or an item identifier.
+// The shell's label and small icon of a path or an item identifier, asked
+// without the system's box about a missing medium.
 std::pair<std::string, int> ShellLook(const char* pathOrPidl, UINT extraFlags) {
+  QuietDriveErrors quiet;
   SHFILEINFOA info = {};
   if (!SHGetFileInfoA(pathOrPidl, 0, &info, sizeof info,
                       SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extraFlags))
@@ -151,6 +156,7 @@ std::pair<std::string, int> SpecialFolderLook(int folder, std::string* path) {
   if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &pidl)) || !pidl) return {{}, 0};
   auto look = ShellLook(reinterpret_cast<const char*>(pidl), SHGFI_PIDL);
   if (path) {
+    QuietDriveErrors quiet;
     char buffer[MAX_PATH] = {};
     if (SHGetPathFromIDListA(pidl, buffer)) *path = WithTrailingBackslash(buffer);
   }
@@ -210,16 +216,16 @@ std::string LabelOf(HWND control, HTREEITEM item) {
   return label;
 }
 
-HTREEITEM Next(HWND control, HTREEITEM item, UINT relation) {
+HTREEITEM NextEntry(HWND control, HTREEITEM item, UINT relation) {
   return reinterpret_cast<HTREEITEM>(
       SendMessageA(control, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
-HTREEITEM Insert(HWND control, HTREEITEM parent, const std::string& label, int icon, int kind,
-                 int children, LPARAM mark = 0) {
+HTREEITEM InsertEntry(HWND control, HTREEITEM parent, HTREEITEM after, const std::string& label, int icon,
+                      int kind, int children, LPARAM mark = 0) {
   TVINSERTSTRUCTA insert = {};
   insert.hParent = parent;
-  insert.hInsertAfter = TVI_LAST;
+  insert.hInsertAfter = after;
   insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_CHILDREN;
   insert.item.pszText = const_cast<char*>(label.c_str());
   insert.item.iImage = insert.item.iSelectedImage = icon;
@@ -247,7 +253,7 @@ std::string DriveRoot(int drive) {
 // The path of an entry: each entry's part in front of its children's.
 std::string PathOf(const FolderTree& tree, HTREEITEM item) {
   std::string path;
-  for (; item; item = Next(tree.control, item, TVGN_PARENT)) {
+  for (; item; item = NextEntry(tree.control, item, TVGN_PARENT)) {
     const int kind = KindOf(tree.control, item);
     if (kind == ComputerKind) break;
     if (kind < MostDrives) {
@@ -267,12 +273,12 @@ std::string PathOf(const FolderTree& tree, HTREEITEM item) {
 void AddDrive(const FolderTree& tree, int drive) {
   auto [label, icon] = ShellLook(DriveRoot(drive).c_str(), 0);
   if (label.empty()) label = DriveRoot(drive);
-  Insert(tree.control, tree.computer, label, icon, drive, 1);
+  InsertEntry(tree.control, tree.computer, TVI_LAST, label, icon, drive, 1);
 }
 
 HTREEITEM DriveEntry(const FolderTree& tree, int drive) {
-  for (HTREEITEM child = Next(tree.control, tree.computer, TVGN_CHILD); child;
-       child = Next(tree.control, child, TVGN_NEXT))
+  for (HTREEITEM child = NextEntry(tree.control, tree.computer, TVGN_CHILD); child;
+       child = NextEntry(tree.control, child, TVGN_NEXT))
     if (KindOf(tree.control, child) == drive) return child;
   return nullptr;
 }
@@ -284,15 +290,13 @@ void BuildStartingView(FolderTree& tree) {
   SendMessageA(tree.control, WM_SETREDRAW, FALSE, 0);
   SendMessageA(tree.control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
   const SharedLook& look = Shared();
-  tree.computer = Insert(tree.control, TVI_ROOT, look.computerLabel, look.computerIcon, ComputerKind, 1, LoadedMark);
-  {
-    QuietDriveErrors quiet;
-    const DWORD drives = GetLogicalDrives();
-    for (int drive = 0; drive < MostDrives; ++drive)
-      if (drives & (1u << drive)) AddDrive(tree, drive);
-  }
+  tree.computer = InsertEntry(tree.control, TVI_ROOT, TVI_LAST, look.computerLabel, look.computerIcon, ComputerKind, 1,
+                              LoadedMark);
+  const DWORD drives = GetLogicalDrives();
+  for (int drive = 0; drive < MostDrives; ++drive)
+    if (drives & (1u << drive)) AddDrive(tree, drive);
   if (!look.documentsPath.empty() && !(tree.flags & tree_flag::NoDocuments))
-    Insert(tree.control, tree.computer, look.documentsLabel, look.documentsIcon, DocumentsKind, 1);
+    InsertEntry(tree.control, tree.computer, TVI_LAST, look.documentsLabel, look.documentsIcon, DocumentsKind, 1);
   SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(tree.computer));
   SendMessageA(tree.control, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(tree.control, nullptr, TRUE);
@@ -303,13 +307,13 @@ void BuildStartingView(FolderTree& tree) {
 bool HasChildren(const FolderTree& tree, const std::string& path) {
   {
     FileSearch search(path + "*.*");
-    while (const FoundEntry* found = search.Next())
+    while (const FoundEntry* found = search.NextFound())
       if (IsSubfolder(*found)) return true;
   }
   if (tree.flags & tree_flag::FoldersOnly) return false;
   for (const std::string& pattern : SplitPatterns(tree.pattern)) {
     FileSearch search(path + pattern);
-    while (const FoundEntry* found = search.Next())
+    while (const FoundEntry* found = search.NextFound())
       if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
   }
   return false;
@@ -331,12 +335,43 @@ void Sort(std::vector<Child>& children) {
   });
 }
 
+// What a folder holds, as its entry shows it: its folders (hidden and
+// system ones too) and, in a tree that shows files, the files matching the
+// patterns; in the tree's order.
+std::vector<Child> ListChildren(const FolderTree& tree, const std::string& path) {
+  std::vector<Child> children;
+  const bool showsFiles = !(tree.flags & tree_flag::FoldersOnly);
+  const std::vector<std::string> patterns = SplitPatterns(tree.pattern);
+  // A pattern that matches everything takes its files from the folder
+  // listing instead of listing the folder a second time.
+  const bool allFiles = showsFiles && patterns.size() == 1 && (patterns[0] == "*.*" || patterns[0] == "*");
+  std::vector<Child> files;
+  FileSearch everything(path + "*.*");
+  while (const FoundEntry* found = everything.NextFound()) {
+    if (IsSubfolder(*found))
+      children.push_back({found->name, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
+    else if (allFiles && !(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
+      files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
+  }
+  for (std::size_t i = 0; showsFiles && !allFiles && i < patterns.size(); ++i) {
+    FileSearch matching(path + patterns[i]);
+    while (const FoundEntry* found = matching.NextFound())
+      if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
+        files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
+  }
+  children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
+  if (tree.flags & tree_flag::Sorted) Sort(children);
+  return children;
+}
+
 void ShowNotice(FolderTree& tree, int drive);
 
-// Reads an entry's children the first time it is opened.
-void Open(FolderTree& tree, HTREEITEM item) {
+// Reads an entry's children the first time it is opened; false when the
+// entry stays unread (a drive that is not ready), so that the next opening
+// tries again.
+bool OpenEntry(FolderTree& tree, HTREEITEM item) {
   const LPARAM data = ItemData(tree.control, item);
-  if (data & LoadedMark) return;
+  if (data & LoadedMark) return true;
   const int kind = static_cast<int>(data & 0xFF);
   const std::string path = PathOf(tree, item);
   if (kind < MostDrives) {
@@ -344,65 +379,86 @@ void Open(FolderTree& tree, HTREEITEM item) {
     QuietDriveErrors quiet;
     if (!GetDiskFreeSpaceExA(path.c_str(), &available, nullptr, nullptr)) {
       if (!(tree.flags & tree_flag::NoNotReadyNotice)) ShowNotice(tree, kind);
-      return;  // nothing read: the next opening tries again
+      return false;
     }
   }
-  std::vector<Child> children;
-  {
-    QuietDriveErrors quiet;
-    const bool showsFiles = !(tree.flags & tree_flag::FoldersOnly);
-    const std::vector<std::string> patterns = SplitPatterns(tree.pattern);
-    // A pattern that matches everything takes its files from the folder
-    // listing instead of listing the folder a second time.
-    const bool allFiles = showsFiles && patterns.size() == 1 && (patterns[0] == "*.*" || patterns[0] == "*");
-    std::vector<Child> files;
-    FileSearch everything(path + "*.*");
-    while (const FoundEntry* found = everything.Next()) {
-      if (IsSubfolder(*found))  // hidden and system folders too
-        children.push_back({found->name, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
-      else if (allFiles && !(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
-        files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
-    }
-    for (std::size_t i = 0; showsFiles && !allFiles && i < patterns.size(); ++i) {
-      FileSearch matching(path + patterns[i]);
-      while (const FoundEntry* found = matching.Next())
-        if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
-          files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
-    }
-    children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
-  }
-  if (tree.flags & tree_flag::Sorted) Sort(children);
+  const std::vector<Child> children = ListChildren(tree, path);
   // The entry is still collapsed: inserting now is cheap, and the tree draws
   // the new level once, when it opens.
-  for (const Child& child : children) Insert(tree.control, item, child.label, child.icon, child.kind, child.children);
+  for (const Child& child : children)
+    InsertEntry(tree.control, item, TVI_LAST, child.label, child.icon, child.kind, child.children);
   SetItem(tree.control, item, TVIF_PARAM | TVIF_CHILDREN, nullptr, 0, children.empty() ? 0 : 1, data | LoadedMark);
+  return true;
+}
+
+// Reads a loaded entry's children again: entries of what is gone are
+// removed, what is new is added in the tree's order, and the entries that
+// stay keep their own children and whether they are open.
+void Reread(FolderTree& tree, HTREEITEM item) {
+  const std::vector<Child> children = ListChildren(tree, PathOf(tree, item));
+  auto listed = [&](HTREEITEM entry) {
+    const int kind = KindOf(tree.control, entry);
+    const std::string label = LabelOf(tree.control, entry);
+    return std::any_of(children.begin(), children.end(),
+                       [&](const Child& child) { return child.kind == kind && child.label == label; });
+  };
+  for (HTREEITEM entry = NextEntry(tree.control, item, TVGN_CHILD); entry;) {
+    HTREEITEM next = NextEntry(tree.control, entry, TVGN_NEXT);
+    if (!listed(entry)) SendMessageA(tree.control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(entry));
+    entry = next;
+  }
+  HTREEITEM previous = TVI_FIRST;
+  for (const Child& child : children) {
+    HTREEITEM existing = nullptr;
+    for (HTREEITEM entry = NextEntry(tree.control, item, TVGN_CHILD); entry && !existing;
+         entry = NextEntry(tree.control, entry, TVGN_NEXT))
+      if (KindOf(tree.control, entry) == child.kind && LabelOf(tree.control, entry) == child.label) existing = entry;
+    previous = existing ? existing
+                        : InsertEntry(tree.control, item, previous, child.label, child.icon, child.kind, child.children);
+  }
+  SetItem(tree.control, item, TVIF_CHILDREN, nullptr, 0, children.empty() ? 0 : 1, 0);
+}
+
+// The folder entry among an entry's children whose label names `name` as
+// the file system matches names.
+HTREEITEM FolderEntryNamed(const FolderTree& tree, HTREEITEM parent, const std::string& name) {
+  for (HTREEITEM child = NextEntry(tree.control, parent, TVGN_CHILD); child;
+       child = NextEntry(tree.control, child, TVGN_NEXT))
+    if (KindOf(tree.control, child) == FolderKind && SameFolderPath(LabelOf(tree.control, child), name))
+      return child;
+  return nullptr;
 }
 
 // Leads the tree to a folder path; stops where a name is missing, leaving
-// the selection as it was.
+// the selection as it was. An entry read earlier may not know a folder made
+// since (in the chooser, for one): it is read again once before the name
+// counts as missing.
 void LeadTo(FolderTree& tree, const std::string& folderPath) {
   const std::optional<FolderPathParts> parts = SplitFolderPath(folderPath);
   if (!parts) return;
   HTREEITEM current = DriveEntry(tree, parts->driveNumber);
   if (!current) return;
-  SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
   for (const std::string& name : parts->names) {
-    HTREEITEM match = nullptr;
-    for (HTREEITEM child = Next(tree.control, current, TVGN_CHILD); child && !match;
-         child = Next(tree.control, child, TVGN_NEXT))
-      if (KindOf(tree.control, child) == FolderKind &&
-          CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, LabelOf(tree.control, child).c_str(), -1,
-                         name.c_str(), -1) == CSTR_EQUAL)
-        match = child;
+    // Read here rather than by the expansion alone: the tree sends no
+    // notice for an entry it expanded once, such as a drive whose first
+    // reading failed for want of a medium.
+    if (!OpenEntry(tree, current)) return;
+    SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
+    HTREEITEM match = FolderEntryNamed(tree, current, name);
+    if (!match) {
+      Reread(tree, current);
+      match = FolderEntryNamed(tree, current, name);
+    }
     if (!match) return;
-    SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(match));
     current = match;
   }
+  if (!OpenEntry(tree, current)) return;
+  SendMessageA(tree.control, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
   SendMessageA(tree.control, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(current));
   SendMessageA(tree.control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(current));
 }
 
-HTREEITEM Selected(const FolderTree& tree) { return Next(tree.control, nullptr, TVGN_CARET); }
+HTREEITEM Selected(const FolderTree& tree) { return NextEntry(tree.control, nullptr, TVGN_CARET); }
 
 std::string TreeText(const GadgetRecord& gadget) {
   const FolderTree* tree = TreeOf(gadget);
@@ -520,7 +576,7 @@ void DeviceChange(GadgetRecord& gadget, WPARAM event, LPARAM data) {
     } else if (entry && (present & (1u << drive))) {
       // The drive stays but lost its volume: forget what was read of it.
       SendMessageA(tree->control, TVM_EXPAND, TVE_COLLAPSE | TVE_COLLAPSERESET, reinterpret_cast<LPARAM>(entry));
-      while (HTREEITEM child = Next(tree->control, entry, TVGN_CHILD))
+      while (HTREEITEM child = NextEntry(tree->control, entry, TVGN_CHILD))
         SendMessageA(tree->control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
       SetItem(tree->control, entry, TVIF_PARAM, nullptr, 0, 0, drive);
       RefreshDrive(*tree, entry, drive);
@@ -532,7 +588,7 @@ void DeviceChange(GadgetRecord& gadget, WPARAM event, LPARAM data) {
 
 // --- the gadget kind -----------------------------------------------------------
 
-void Report(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.control, gadget.number, type); }
+void ReportEvent(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.control, gadget.number, type); }
 
 bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
   FolderTree* tree = TreeOf(gadget);
@@ -540,7 +596,7 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   result = 0;
   switch (header->code) {
-    case NM_CLICK: Report(gadget, 0); return true;
+    case NM_CLICK: ReportEvent(gadget, 0); return true;
     case NM_RCLICK: {
       // The entry under the pointer becomes the selected one first.
       TVHITTESTINFO hit = {};
@@ -548,21 +604,21 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
       ScreenToClient(tree->control, &hit.pt);
       if (HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree->control, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))))
         SendMessageA(tree->control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-      Report(gadget, 1);
+      ReportEvent(gadget, 1);
       return true;
     }
-    case NM_DBLCLK: Report(gadget, 2); return true;
+    case NM_DBLCLK: ReportEvent(gadget, 2); return true;
     case NM_RDBLCLK: return true;  // reported from the control's own message, as Wine 8 sends none
-    case TVN_SELCHANGEDA: Report(gadget, TreeSelectionChanged); return true;
+    case TVN_SELCHANGEDA: ReportEvent(gadget, TreeSelectionChanged); return true;
     case TVN_BEGINDRAGA:
     case TVN_BEGINRDRAGA:
       SendMessageA(tree->control, TVM_SELECTITEM, TVGN_CARET,
                    reinterpret_cast<LPARAM>(reinterpret_cast<const NMTREEVIEWA*>(lParam)->itemNew.hItem));
-      Report(gadget, TreeDragStarted);
+      ReportEvent(gadget, TreeDragStarted);
       return true;
     case TVN_ITEMEXPANDINGA: {
       const auto* expanding = reinterpret_cast<const NMTREEVIEWA*>(lParam);
-      if (expanding->action & TVE_EXPAND) Open(*tree, expanding->itemNew.hItem);
+      if (expanding->action & TVE_EXPAND) OpenEntry(*tree, expanding->itemNew.hItem);
       return true;  // FALSE: let it open
     }
     case TVN_GETDISPINFOA: {
@@ -580,7 +636,7 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
 }
 
 bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&) {
-  if (message == WM_RBUTTONDBLCLK) Report(gadget, 3);
+  if (message == WM_RBUTTONDBLCLK) ReportEvent(gadget, 3);
   if (message == WM_DESTROY) {
     if (FolderTree* tree = TreeOf(gadget)) {
       CloseNotice(*tree);
@@ -601,19 +657,29 @@ const GadgetKind FolderTreeKind = {
 
 }  // namespace
 
+bool SameFolderPath(const std::string& a, const std::string& b) {
+  auto wide = [](const std::string& narrow) {
+    std::wstring text(narrow.size(), L'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), text.data(), static_cast<int>(text.size()))));
+    return text;
+  };
+  const std::wstring wideA = wide(a), wideB = wide(b);
+  return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
+                              static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
+}
+
 void StopFolderTrees() {
   shared.reset();
   UnregisterClassA(NoticeClass, State().module);
 }
 
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text, std::uint32_t flags) {
-  // The shell's folders need COM on this thread; once for the process, as
-  // the chooser does.
-  static const bool comEntered = SUCCEEDED(CoInitialize(nullptr));
-  (void)comEntered;
+  // The system's small-icon list, asked for by a folder's attributes alone:
+  // no drive has to exist for it (there are Windows systems without C:).
   SHFILEINFOA info = {};
-  auto icons = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  auto icons = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
+      "Ordner", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
   if (!icons) return 0;
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP;
   if (!(flags & tree_flag::NoLines)) style |= TVS_HASLINES | TVS_LINESATROOT;
@@ -625,8 +691,9 @@ int CreateFolderTree(int gadget, int x, int y, int width, int height, const char
   if (!record) return 0;
   // The system's icon list is shared: the tree must not destroy it.
   SendMessageA(record->control, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+  // Made in place: it enters this thread into COM for the tree's lifetime.
+  Trees().erase(gadget);
   FolderTree& tree = Trees()[gadget];
-  tree = FolderTree{};
   tree.control = record->control;
   tree.flags = flags;
   BuildStartingView(tree);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace toolkit {
 
@@ -26,6 +27,12 @@ inline constexpr int TreeDragStarted = 14002;
 // gadget text does. Non-zero on success.
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text,
                      std::uint32_t flags);
+
+// Whether two folder names or paths name the same folder, compared as the
+// file system compares names: ordinal, ignoring case. A linguistic
+// comparison would count "Straße" and "Strasse" alike and pass over
+// characters without weight, such as a soft hyphen.
+bool SameFolderPath(const std::string& a, const std::string& b);
 
 // At the toolkit's stop: frees what the trees share and unregisters the
 // not-ready notice's window class, whose procedure goes with the library.

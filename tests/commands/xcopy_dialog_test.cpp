@@ -170,8 +170,9 @@ bool ShowsText(HWND window, const char* text) {
 }
 
 // Right-clicks a target tree entry and answers the chooser: OK on `folder`,
-// or cancel when it is null.
-void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder) {
+// or cancel when it is null; `beforeAnswer` runs while the chooser shows it.
+void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder,
+                    const std::function<void()>& beforeAnswer = {}) {
   HWND target = GetDlgItem(dialog, TargetTree);
   support::ClickAt(EntryPoint(target, entry), true);
   HWND chooser = WaitForChooser(support::PatienceMs);
@@ -179,6 +180,7 @@ void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder) {
   EXPECT_TRUE(ShowsText(chooser, ChooserTitle));
   EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits for the chooser";
   if (folder) SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+  if (beforeAnswer) beforeAnswer();
   PostMessageA(GetDlgItem(chooser, folder ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(support::WaitForWindowGone(chooser));
 }
@@ -195,6 +197,7 @@ class XcopyDialog : public ::testing::Test {
   void TearDown() override {
     support::RemoveTree(L"\\\\?\\C:\\Daten");
     support::RemoveTree(L"\\\\?\\D:\\Sicherung");
+    for (const char* made : {"D:\\Neu", "D:\\Weg"}) RemoveDirectoryA(made);
   }
   std::string Xcopy(const std::function<void(HWND)>& user) {
     return support::CallWithUser(library_.Procedure("xcopy"), "XCOPY", user).text;
@@ -370,23 +373,63 @@ TEST_F(XcopyDialog, CommandTextFromTheChosenFolders) {
   }), "");
 }
 
+bool TargetIs(HWND dialog, const char* label) {
+  HWND target = GetDlgItem(dialog, TargetTree);
+  return support::WaitUntil([&] { return label ? support::Label(target, Selected(target)) == label : !Selected(target); });
+}
+
 TEST_F(XcopyDialog, RightClickInTheTargetTreeOpensTheChooser) {
+  // A folder made after the drive was read, here or in the chooser, is the
+  // target the user chose.
+  EXPECT_EQ(Xcopy([](HWND dialog) {
+    HWND target = GetDlgItem(dialog, TargetTree);
+    HTREEITEM sicherung = SelectPath(target, 'D', {"Sicherung"});
+    ASSERT_TRUE(CreateDirectoryA("D:\\Neu", nullptr));
+    ChooseInTarget(dialog, sicherung, L"D:\\Neu");
+    EXPECT_TRUE(TargetIs(dialog, "Neu")) << "the chosen folder is the target";
+    support::ClickGadget(dialog, AddButton);
+  }), "xcopy \"*.*\" \"D:\\Neu\\\" /D /E /V /Q /H /R /Y");
+
+  // Cancelled, or a chosen folder the tree cannot show (gone meanwhile):
+  // nothing selected, rather than the earlier folder as if it was chosen.
   EXPECT_EQ(Xcopy([](HWND dialog) {
     HWND source = GetDlgItem(dialog, SourceTree), target = GetDlgItem(dialog, TargetTree);
     support::ClickAt(EntryPoint(source, DriveEntry(source, 'C')), true);
     EXPECT_EQ(WaitForChooser(500), nullptr) << "the source tree opens no chooser";
-
     ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
-    EXPECT_TRUE(support::WaitUntil([&] { return support::Label(target, Selected(target)) == "Sicherung"; }))
-        << "the chosen folder is the target";
+    EXPECT_TRUE(TargetIs(dialog, "Sicherung"));
     ChooseInTarget(dialog, Selected(target), nullptr);
-    EXPECT_TRUE(support::WaitUntil([&] { return Selected(target) == nullptr; }))
-        << "cancelled: the starting view with nothing selected";
+    EXPECT_TRUE(TargetIs(dialog, nullptr)) << "cancelled: the starting view with nothing selected";
+    ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
+    ASSERT_TRUE(CreateDirectoryA("D:\\Weg", nullptr));
+    ChooseInTarget(dialog, Selected(target), L"D:\\Weg", [] { RemoveDirectoryA("D:\\Weg"); });
+    EXPECT_TRUE(TargetIs(dialog, nullptr)) << "a folder that is gone: nothing selected";
 
     ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
     SelectPath(source, 'C', {"Daten"});
     support::ClickGadget(dialog, AddButton);
   }), StartCommand);
+}
+
+// COM is per thread: a host may call from any thread, and finds the
+// thread's COM as it was afterwards.
+TEST_F(XcopyDialog, ACallFromAnotherThreadLeavesItsComAsItWas) {
+  EXPECT_EQ(Xcopy([](HWND dialog) { support::ClickGadget(dialog, CancelButton); }), "");
+  std::string text;
+  HRESULT afterwards = E_FAIL;
+  std::thread host([&] {
+    text = Xcopy([](HWND dialog) {
+      ChooseInTarget(dialog, DriveEntry(GetDlgItem(dialog, TargetTree), 'D'), L"D:\\Sicherung");
+      EXPECT_TRUE(TargetIs(dialog, "Sicherung"));
+      SelectPath(GetDlgItem(dialog, SourceTree), 'C', {"Daten"});
+      support::ClickGadget(dialog, AddButton);
+    });
+    afterwards = CoInitializeEx(nullptr, COINIT_MULTITHREADED);  // S_OK: no COM was left behind
+    if (SUCCEEDED(afterwards)) CoUninitialize();
+  });
+  host.join();
+  EXPECT_EQ(text, StartCommand);
+  EXPECT_EQ(afterwards, S_OK);
 }
 
 // Names the 8-bit interface cannot carry come back as "?": the tree and the

@@ -31,6 +31,7 @@ using support::Labels;
 using support::Next;
 using support::RemoveTree;
 using support::Select;
+using support::Selected;
 constexpr int Tree = 1;
 
 bool HasButton(HWND tree, HTREEITEM item) {
@@ -126,16 +127,88 @@ TEST_F(FolderTrees, SetTextLeavesTheSelectionWhereAPathEnds) {
     toolkit::SetGadgetText(Tree, missing);
     EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Projekte\\") << missing;
   }
-  CreateDirectoryA("C:\\Daten\\Neu", nullptr);
-  toolkit::SetGadgetText(Tree, "C:\\Daten\\Neu\\");
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Projekte\\") << "not read again until a rebuild";
   for (const char* empty : {"", "\\"}) {
     toolkit::SetGadgetText(Tree, empty);
     EXPECT_EQ(toolkit::GetGadgetText(Tree), "") << "rebuilt with nothing selected";
   }
+}
+
+// A folder made after its parent was read (in the chooser, say) is found by
+// reading the parent again; what was open stays open, what is gone goes.
+TEST_F(FolderTrees, LeadingReadsAnEntryAgainForAFolderMadeSince) {
+  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly, "C:\\Daten\\Projekte\\Alt\\");
+  RemoveDirectoryA("C:\\Daten\\leer");
+  CreateDirectoryA("C:\\Daten\\Neu", nullptr);
   toolkit::SetGadgetText(Tree, "C:\\Daten\\Neu\\");
   EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Neu\\");
-  RemoveDirectoryA("C:\\Daten\\Neu");
+  HTREEITEM daten = Next(tree, Selected(tree), TVGN_PARENT);
+  std::vector<std::string> labels = Labels(tree, daten);
+  std::sort(labels.begin(), labels.end());
+  EXPECT_EQ(labels, (std::vector<std::string>{"Neu", "Projekte", "System", "Versteckt"}));
+  const UINT projekte = static_cast<UINT>(SendMessageA(tree, TVM_GETITEMSTATE,
+      reinterpret_cast<WPARAM>(Child(tree, daten, "Projekte")), TVIS_EXPANDED));
+  EXPECT_TRUE(projekte & TVIS_EXPANDED) << "the open entry stays open";
+  EXPECT_EQ(Labels(tree, Child(tree, daten, "Projekte")), std::vector<std::string>{"Alt"});
+}
+
+// Names are matched as the file system matches them: ordinal, ignoring case
+// only. A linguistic comparison counts "ß" as "ss" and passes over a soft
+// hyphen, and would lead to the sibling listed first.
+TEST_F(FolderTrees, NamesMatchAsTheFileSystemMatchesThem) {
+  const std::vector<std::string> names = {"Strasse", "Straße", "Projekte", "Pro\xADjekte"};
+  for (const std::string& name : names) CreateDirectoryA(("C:\\Daten\\" + name).c_str(), nullptr);
+  MakeTree(toolkit::tree_flag::FoldersOnly);
+  for (const std::string& name : names) {
+    toolkit::SetGadgetText(Tree, ("C:\\DATEN\\" + name + "\\").c_str());
+    EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\" + name + "\\");
+  }
+}
+
+// A drive without a medium at its first reading is read once it has one,
+// also when the tree is led there rather than opened by a click.
+TEST_F(FolderTrees, ADriveReadInVainIsReadAgainWhenLedTo) {
+  char drives[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("BRINDLE_TEST_DRIVES", drives, MAX_PATH)) GTEST_SKIP() << "needs the test drives";
+  // I: is a hard disk whose folder is missing; Z: is the whole Linux tree.
+  std::string medium = std::string("Z:") + drives + "/missing";
+  std::replace(medium.begin(), medium.end(), '/', '\\');
+  MakeTree(toolkit::tree_flag::FoldersOnly | toolkit::tree_flag::NoNotReadyNotice);
+  toolkit::SetGadgetText(Tree, "I:\\Ordner\\");
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "");
+  ASSERT_TRUE(CreateDirectoryA(medium.c_str(), nullptr) && CreateDirectoryA((medium + "\\Ordner").c_str(), nullptr));
+  toolkit::SetGadgetText(Tree, "I:\\Ordner\\");
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), "I:\\Ordner\\");
+  RemoveTree(std::wstring(medium.begin(), medium.end()));
+}
+
+// A Windows without a C: drive exists: the tree then still has the
+// system's icons and lists the drives there are. The folder of the prefix's
+// C: is moved away for the moment of the tree's creation, and back on every
+// path (wine-session.sh puts it back should this process die meanwhile).
+TEST_F(FolderTrees, ATreeNeedsNoDriveC) {
+  char prefix[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH)) GTEST_SKIP() << "needs Wine's prefix";
+  std::string driveC = std::string("Z:") + prefix + "/drive_c";
+  std::replace(driveC.begin(), driveC.end(), '/', '\\');
+  const std::string away = driveC + "-away";
+  struct PutBack {
+    const std::string &from, &to;
+    ~PutBack() { MoveFileA(from.c_str(), to.c_str()); }
+  };
+  int created = 0;
+  std::size_t drives = 0;
+  {
+    ASSERT_TRUE(MoveFileA(driveC.c_str(), away.c_str()));
+    PutBack putBack{away, driveC};
+    ASSERT_EQ(GetFileAttributesA("C:\\"), INVALID_FILE_ATTRIBUTES);
+    drives = static_cast<std::size_t>(std::popcount(static_cast<unsigned>(GetLogicalDrives())));
+    created = toolkit::CreateFolderTree(Tree, 5, 5, 290, 190, "", toolkit::tree_flag::FoldersOnly);
+  }
+  ASSERT_NE(GetFileAttributesA("C:\\"), INVALID_FILE_ATTRIBUTES) << "C: is back";
+  ASSERT_EQ(created, 1);
+  HWND tree = toolkit::GadgetHandle(Tree);
+  EXPECT_NE(SendMessageA(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0), 0);
+  EXPECT_GE(Labels(tree, Next(tree, nullptr, TVGN_ROOT)).size(), drives);
 }
 
 // Folders nested past the 259 characters of a path: the tree lists what the
