@@ -13,10 +13,14 @@ namespace {
 // Runs the event loop until "Hinzufügen", "Abbrechen" or the close event
 // ends it; returns the result text. A quit message that the loop took from
 // the host's queue is posted again once the dialog is over, so that the
-// host's own loop still sees it.
-std::string RunEventLoop(CommandDialog& dialog, bool& quitSeen, WPARAM& quitCode) {
+// host's own loop still sees it. Only events of the dialog's own window
+// count: a close that came in the same wait as "Hinzufügen" stays queued
+// for a window that is gone, and must not end the next dialog.
+std::string RunEventLoop(CommandDialog& dialog, int window, bool& quitSeen, WPARAM& quitCode) {
   for (;;) {
     const int event = toolkit::WaitEvent(-1);
+    if ((event == toolkit::event::Gadget || event == toolkit::event::Close) && toolkit::EventWindow() != window)
+      continue;
     if (event == toolkit::event::Gadget) {
       GadgetOutcome outcome = dialog.OnGadgetEvent(toolkit::EventGadget(), toolkit::EventType());
       if (outcome.action == GadgetOutcome::Action::Add) return std::move(outcome.commandText);
@@ -44,7 +48,7 @@ const char* RunCommandDialog(CommandDialog& dialog) {
     dialog.AfterHelpArmed();
     bool quitSeen = false;
     WPARAM quitCode = 0;
-    resultText = RunEventLoop(dialog, quitSeen, quitCode);
+    resultText = RunEventLoop(dialog, window, quitSeen, quitCode);
     toolkit::CloseWindow(window);
     if (quitSeen) PostQuitMessage(static_cast<int>(quitCode));
   }

@@ -2,8 +2,8 @@
 # What can be checked of a built program or library without running it, so
 # that a build a machine cannot run is still checked there: its format and
 # machine, that it imports Windows system libraries only (the runtimes are
-# linked in), and for Brindlework.dll its module name and its exports by
-# name and ordinal.   usage: check-binary.sh pei-i386|pei-x86-64 FILE...
+# linked in), and for Brindlework.dll its module name, its exports by name
+# and ordinal, and the common controls' start-up it calls.   usage: check-binary.sh pei-i386|pei-x86-64 FILE...
 set -euo pipefail
 format=$1
 shift
@@ -44,5 +44,9 @@ for file in "$@"; do
 $actual
 instead of
 $exports"
+  # The start-up initialises the common controls both ways.
+  for function in InitCommonControls InitCommonControlsEx; do
+    grep -Eq "^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+$function\$" <<<"$headers" || fail "does not call $function"
+  done
 done
 echo "check-binary: $# $format file(s) hold their format, system imports only$([[ " $* " == *Brindlework.dll* ]] && echo ', and the exports')"

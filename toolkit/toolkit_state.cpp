@@ -38,6 +38,7 @@ void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjec
   // tab, date, extended combo box and internet address.
   INITCOMMONCONTROLSEX classes = {sizeof classes, 0x0B08};
   static_assert(sizeof classes == 8);
+  InitCommonControls();
   InitCommonControlsEx(&classes);
 }
 

@@ -145,15 +145,24 @@ TEST_F(EchoDialog, SecondCallStartsAfreshAndReusesTheBuffer) {
   EXPECT_STREQ(second.pointer, "echo kurz");
 }
 
-TEST_F(EchoDialog, PostedCloseEndsOnlyItsOwnDialog) {
+// A close is for its own dialog only: one posted, and one from another
+// thread that comes in the same wait as a click on "Hinzufügen" (the
+// dialog's thread held while both arrive), leave the next dialog open.
+TEST_F(EchoDialog, CloseEndsOnlyItsOwnDialog) {
   const support::CommandResult closed =
       Echo([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
   EXPECT_EQ(closed.text, "");
-  const support::CommandResult next = Echo([](HWND dialog) {
-    Sleep(200);  // a stale close event would have ended this dialog by now
-    EXPECT_TRUE(IsWindow(dialog));
-    ClickGadget(dialog, AddButton);
+  const support::CommandResult added = Echo([](HWND dialog) {
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(dialog, nullptr));
+    SuspendThread(thread);
+    PostMessageA(GetDlgItem(dialog, AddButton), BM_CLICK, 0, 0);
+    SendNotifyMessageA(dialog, WM_CLOSE, 0, 0);  // taken in before the posted click
+    ResumeThread(thread);
+    CloseHandle(thread);
   });
+  EXPECT_EQ(added.text, "echo.");
+  // Its wait has taken the queue in when it is found: a stale close would have ended it.
+  const support::CommandResult next = Echo([](HWND dialog) { ClickGadget(dialog, AddButton); });
   EXPECT_EQ(next.text, "echo.");
 }
 
