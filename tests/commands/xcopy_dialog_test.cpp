@@ -177,6 +177,10 @@ void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder,
   support::ClickAt(EntryPoint(target, entry), true);
   HWND chooser = WaitForChooser(support::PatienceMs);
   ASSERT_NE(chooser, nullptr) << "no folder chooser";
+  // Taken in by the chooser's own loop once it has opened on its folder;
+  // a selection made earlier could still give way to the initial one.
+  DWORD_PTR ignored;
+  SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, support::PatienceMs, &ignored);
   EXPECT_TRUE(ShowsText(chooser, ChooserTitle));
   EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits for the chooser";
   if (folder) SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));

@@ -116,7 +116,7 @@ class Editor {
 void WorkDialog(const Editor& editor, int key, const char* title, const std::function<void(HWND)>& user) {
   support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
   HWND dialog = support::WaitForDialog(title, support::PatienceMs, editor.ProcessId());
-  ASSERT_NE(dialog, nullptr) << title;
+  ASSERT_NE(dialog, nullptr) << title << support::KeyboardState(editor.Window());
   user(dialog);
   ASSERT_TRUE(support::WaitForWindowGone(dialog)) << title;
 }

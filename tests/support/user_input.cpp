@@ -1,5 +1,6 @@
 #include "tests/support/user_input.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -194,6 +195,15 @@ HWND FocusIn(HWND window) {
   info.cbSize = sizeof info;
   if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
   return info.hwndFocus;
+}
+
+std::string KeyboardState(HWND window) {
+  char text[160];
+  std::snprintf(text, sizeof text, ": foreground %s, focus in %s, held:%s%s%s",
+                GetForegroundWindow() == window ? "this window" : "another window",
+                FocusIn(window) ? "a control of it" : "nothing", GetAsyncKeyState(VK_SHIFT) < 0 ? " Shift" : "",
+                GetAsyncKeyState(VK_CONTROL) < 0 ? " Ctrl" : "", GetAsyncKeyState(VK_MENU) < 0 ? " Alt" : "");
+  return text;
 }
 
 bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs) {

@@ -47,6 +47,8 @@ void TypeText(const std::string& text);
 
 // The window with the keyboard focus in the thread that owns `window`.
 HWND FocusIn(HWND window);
+// Where the keys go and which modifiers are held, for a failure message.
+std::string KeyboardState(HWND window);
 // Waits until `control` holds the keyboard focus inside the foreground
 // window. Keys sent before that go to whichever window was in front: a
 // program just started may show its window well before it is activated.
