@@ -1,5 +1,3 @@
-#include "commands/chkdsk.h"
-
 #include <windows.h>
 
 #include <algorithm>
@@ -66,7 +64,7 @@ class ChkdskDialog final : public plugin::CommandDialog {
   plugin::DialogWindow Window() const override {
     return {"Chkdsk", 390, 250, toolkit::window_flag::CommandDialog};
   }
-  plugin::HelpPage Help() const override { return plugin::HelpPage::Chkdsk; }
+  const char* CommandWord() const override { return "chkdsk"; }
 
   void CreateGadgets(int) override {
     toolkit::CreateTextLabel(DriveLabel, 10, 10, 100, 20, "Datenträger:", 0);
@@ -106,6 +104,7 @@ class ChkdskDialog final : public plugin::CommandDialog {
 
 }  // namespace
 
+// The procedure that the library's command list names for "chkdsk".
 const char* RunChkdskDialog() {
   ChkdskDialog dialog;
   return plugin::RunCommandDialog(dialog);

@@ -49,7 +49,7 @@ class ColorDialog final : public plugin::CommandDialog {
   plugin::DialogWindow Window() const override {
     return {"Color", 230, 100, toolkit::window_flag::CommandDialog};
   }
-  plugin::HelpPage Help() const override { return plugin::HelpPage::Color; }
+  const char* CommandWord() const override { return "color"; }
 
   // The swatches stay in the image store until the library is unloaded:
   // made by the first call, shown again by every later one.
@@ -111,6 +111,7 @@ void MakeSwatches() {
   }
 }
 
+// The procedure that the library's command list names for "color".
 const char* RunColorDialog() {
   ColorDialog dialog;
   return plugin::RunCommandDialog(dialog);

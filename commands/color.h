@@ -1,5 +1,4 @@
-// The color dialog: the console's text and background colours, stepped
-// through swatches with arrow buttons; never both the same.
+// The color dialog's swatches: the console's sixteen colours as images.
 #pragma once
 
 namespace commands {
@@ -7,8 +6,5 @@ namespace commands {
 // Makes the 16 swatch images under image numbers 1 to 16, replacing
 // those of an earlier call.
 void MakeSwatches();
-
-// Shows the "Color" dialog and returns its command text (see plugin/dialog_sequence.h).
-const char* RunColorDialog();
 
 }  // namespace commands

@@ -1,5 +1,3 @@
-#include "commands/echo.h"
-
 #include "commands/echo_text.h"
 #include "commands/text_field_layout.h"
 #include "plugin/dialog_sequence.h"
@@ -14,7 +12,7 @@ class EchoDialog final : public plugin::CommandDialog {
   plugin::DialogWindow Window() const override {
     return {"Echo", TextFieldDialogWidth, TextFieldDialogHeight, toolkit::window_flag::CommandDialog};
   }
-  plugin::HelpPage Help() const override { return plugin::HelpPage::Echo; }
+  const char* CommandWord() const override { return "echo"; }
 
   void CreateGadgets(int) override { CreateTextFieldGadgets("Text:"); }
 
@@ -32,6 +30,7 @@ class EchoDialog final : public plugin::CommandDialog {
 
 }  // namespace
 
+// The procedure that the library's command list names for "echo".
 const char* RunEchoDialog() {
   EchoDialog dialog;
   return plugin::RunCommandDialog(dialog);

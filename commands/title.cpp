@@ -1,5 +1,3 @@
-#include "commands/title.h"
-
 #include "commands/text_field_layout.h"
 #include "commands/title_text.h"
 #include "plugin/dialog_sequence.h"
@@ -14,7 +12,7 @@ class TitleDialog final : public plugin::CommandDialog {
   plugin::DialogWindow Window() const override {
     return {"Title", TextFieldDialogWidth, TextFieldDialogHeight, toolkit::window_flag::CommandDialog};
   }
-  plugin::HelpPage Help() const override { return plugin::HelpPage::Title; }
+  const char* CommandWord() const override { return "title"; }
 
   void CreateGadgets(int) override { CreateTextFieldGadgets("Titel:"); }
 
@@ -40,6 +38,7 @@ class TitleDialog final : public plugin::CommandDialog {
 
 }  // namespace
 
+// The procedure that the library's command list names for "title".
 const char* RunTitleDialog() {
   TitleDialog dialog;
   return plugin::RunCommandDialog(dialog);

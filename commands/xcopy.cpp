@@ -1,5 +1,3 @@
-#include "commands/xcopy.h"
-
 #include <array>
 #include <string>
 #include <vector>
@@ -110,7 +108,7 @@ class XcopyDialog final : public plugin::CommandDialog {
   plugin::DialogWindow Window() const override {
     return {"XCOPY", 434, 490, toolkit::window_flag::CommandDialogAtPosition, 100, 100};
   }
-  plugin::HelpPage Help() const override { return plugin::HelpPage::Xcopy; }
+  const char* CommandWord() const override { return "xcopy"; }
 
   void Prepare() override {
     frameFont_ = toolkit::LoadFont(FrameFont, "Arial", 10);
@@ -190,6 +188,7 @@ class XcopyDialog final : public plugin::CommandDialog {
 
 }  // namespace
 
+// The procedure that the library's command list names for "xcopy".
 const char* RunXcopyDialog() {
   XcopyDialog dialog;
   return plugin::RunCommandDialog(dialog);

@@ -1,18 +1,17 @@
-// The five command procedures the host calls. Each shows its dialog on the
-// calling thread and returns a pointer to its command text, valid until the
-// next call of any of them; never null.
-#include "commands/chkdsk.h"
-#include "commands/color.h"
-#include "commands/echo.h"
-#include "commands/title.h"
-#include "commands/xcopy.h"
+// The command procedures the host calls, one for every command of the list.
+// Each shows its dialog on the calling thread and returns a pointer to its
+// command text, valid until the next call of any of them; never null.
+#include "library/command_list.h"
+
+namespace commands {
+#define DECLARE_DIALOG(word, ordinal, run) const char* run();
+BRINDLE_COMMANDS(DECLARE_DIALOG)
+#undef DECLARE_DIALOG
+}  // namespace commands
 
 extern "C" {
-
-const char* chkdsk() { return commands::RunChkdskDialog(); }
-const char* color() { return commands::RunColorDialog(); }
-const char* echo() { return commands::RunEchoDialog(); }
-const char* title() { return commands::RunTitleDialog(); }
-const char* xcopy() { return commands::RunXcopyDialog(); }
-
+#define EXPORT_COMMAND(word, ordinal, run) \
+  const char* word() { return commands::run(); }
+BRINDLE_COMMANDS(EXPORT_COMMAND)
+#undef EXPORT_COMMAND
 }

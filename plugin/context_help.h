@@ -6,12 +6,11 @@
 
 namespace plugin {
 
-enum class HelpPage { Chkdsk, Color, Echo, Title, Xcopy };
-
 // Gives the window the question-mark button, repaints its frame at once and
-// installs the page's help callback, which stays installed until the next
-// dialog installs its own.
-void ArmContextHelp(int window, HelpPage page);
+// installs the help callback, which stays installed until the next dialog
+// installs it again. The window carries its command word (a text that lives
+// as long as the program), from which the callback takes the help page.
+void ArmContextHelp(int window, const char* commandWord);
 
 // The current directory, ending in one backslash; empty if it cannot be read.
 std::string CurrentDirectory();

@@ -44,7 +44,7 @@ const char* RunCommandDialog(CommandDialog& dialog) {
       toolkit::OpenWindow(toolkit::AnyNumber, w.x, w.y, w.innerWidth, w.innerHeight, w.title, w.flags);
   if (window != 0) {
     dialog.CreateGadgets(window);
-    ArmContextHelp(window, dialog.Help());
+    ArmContextHelp(window, dialog.CommandWord());
     dialog.AfterHelpArmed();
     bool quitSeen = false;
     WPARAM quitCode = 0;

@@ -34,7 +34,8 @@ class CommandDialog {
  public:
   virtual ~CommandDialog() = default;
   virtual DialogWindow Window() const = 0;
-  virtual HelpPage Help() const = 0;
+  // The command word: the dialog's help page is named after it.
+  virtual const char* CommandWord() const = 0;
   // Work before the window exists (images, fonts).
   virtual void Prepare() {}
   // Creates the gadgets in the freshly opened window and sets their states.
@@ -46,7 +47,8 @@ class CommandDialog {
 
 // Runs the dialog on the calling thread and returns its command text in the
 // command text buffer: never null, empty on cancel, on the close box and
-// when the window cannot be opened.
+// when the window cannot be opened. Each dialog file defines the procedure
+// named in the library's command list with it.
 const char* RunCommandDialog(CommandDialog& dialog);
 
 }  // namespace plugin

@@ -34,7 +34,8 @@ void CloseWindow(int window);
 HWND WindowHandle(int window);
 
 // Sees every message of the toolkit's windows first; returning anything but
-// NotHandled makes that the message's result.
+// NotHandled makes that the message's result. The toolkit leaves its
+// windows' user data (GWLP_USERDATA) to their dialogs, for the callback.
 using WindowCallback = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void SetWindowCallback(WindowCallback callback);
 
