@@ -41,7 +41,7 @@ bool RegisterWindowClass(const char* name) {
   windowClass.hInstance = s.module;
   // The library carries no icon of its own, so this gives the system's default one.
   windowClass.hIcon = LoadIconA(s.module, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = s.arrowCursor;
+  windowClass.hCursor = ArrowCursor();
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
   return RegisterClassExA(&windowClass) != 0;
