@@ -1,8 +1,10 @@
 #!/bin/bash
 # Checks a package as a Windows user would receive it: the files it holds,
 # the architecture of each program and library, that none needs a runtime
-# DLL beside it, the help file and the read-me texts.  usage: check-package.sh ZIP
+# DLL beside it nor is past its size limit (scripts/binary-sizes.sh), the
+# help file and the read-me texts.  usage: check-package.sh ZIP
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 zip=$(realpath "$1")
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -32,6 +34,9 @@ for file in BrindleEdit.exe Brindlework.dll brindle.exe; do
   architecture "Brindlework/$file" i686-w64-mingw32 pei-i386
 done
 architecture Brindlework/64-Bit/Brindlework.dll x86_64-w64-mingw32 pei-x86-64
+# The files stay lean: a file past its size limit fails the package.
+"$root/scripts/binary-sizes.sh" Brindlework/Brindlework.dll Brindlework/64-Bit/Brindlework.dll \
+  Brindlework/BrindleEdit.exe Brindlework/brindle.exe >/dev/null
 
 [ "$(head -c 4 Brindlework/Hilfe.chm)" = ITSF ] || { echo "check-package: Hilfe.chm is no compiled help file" >&2; exit 1; }
 for text in LIESMICH.txt README.txt; do
