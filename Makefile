@@ -93,12 +93,19 @@ package: setup build-windows build-windows64
 test-package: package
 	@$(step) run "package" scripts/check-package.sh $(BUILD)/package/Brindlework.zip
 
-# Figures of the dialogs, the library's load, the folder tree and the
-# chkdsk drive scan, each beside its floor; the reports go to build/benchmarks/.
-benchmark: setup build-windows
+# Figures of the files' sizes, the dialogs, the library's load, the folder
+# tree and the chkdsk drive scan, each beside its floor; the reports go to
+# build/benchmarks/. The 64-bit build's sizes, dialogs, load and drive scan
+# go to build/benchmarks/64-bit/ (the folder tree's figures are the same code's).
+benchmark: setup build-windows build-windows64
 	cmake --build $(BUILD)/windows --target benchmarks -j $(JOBS)
-	scripts/wine-session.sh --xvfb scripts/benchmark.sh
-	scripts/wine-session.sh --xvfb --bench-drives scripts/benchmark.sh --drives
+	cmake --build $(BUILD)/windows64 --target benchmarks -j $(JOBS)
+	@if scripts/machine.sh runs-32bit; then \
+	  scripts/wine-session.sh --xvfb scripts/benchmark.sh && \
+	  scripts/wine-session.sh --xvfb --bench-drives scripts/benchmark.sh --drives; \
+	else echo "benchmark: no 32-bit figures, because $$(scripts/machine.sh why-not)"; fi
+	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load
+	scripts/wine-session.sh --win64 --xvfb --bench-drives scripts/benchmark.sh --drives
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,8 @@
 // How long LoadLibrary + FreeLibrary of Brindlework.dll take beside a
 // library that does nothing, first in a host that has loaded none of the
-// system libraries the library uses (every load brings them in and every
-// unload takes them out again), then in a host that holds them, as a
-// windowed script editor does.
+// system libraries the library uses (the library's first load pins comctl32,
+// shell32 and ole32), then in a host that holds them, as a windowed script
+// editor does.
 //   library_load_benchmark [REPORT_FILE]
 #include <windows.h>
 
@@ -13,7 +13,10 @@
 
 namespace {
 
-constexpr int Runs = 31;
+// A load takes a fraction of a millisecond: many runs keep the median steady
+// on a machine that is busy with other work.
+constexpr int Runs = 201;
+constexpr double Target = 1.5;
 
 double LoadAndFree(const char* name) {
   const double start = bench::Now();
@@ -53,12 +56,15 @@ int main(int argc, char** argv) {
     if (module) FreeLibrary(module);
 
   bench::Report report;
-  report.Line("LoadLibrary + FreeLibrary (median of %d interleaved runs, milliseconds)", Runs);
-  report.Line("%-48s %10s %10s %7s", "host", "library", "empty DLL", "ratio");
-  report.Line("%-48s %10.3f %10.3f %7.1f", "holding none of the system libraries", bare.library, bare.empty,
-              bare.library / bare.empty);
-  report.Line("%-48s %10.3f %10.3f %7.1f", "holding user32 gdi32 comctl32 ole32 shell32", holding.library,
-              holding.empty, holding.library / holding.empty);
+  report.Line("LoadLibrary + FreeLibrary (median of %d interleaved runs, milliseconds; target: within %.1fx the empty DLL)",
+              Runs, Target);
+  report.Line("%-48s %10s %10s %7s %8s", "host", "library", "empty DLL", "ratio", "target");
+  auto row = [&](const char* host, const Figures& f) {
+    const double ratio = f.library / f.empty;
+    report.Line("%-48s %10.3f %10.3f %7.2f %8s", host, f.library, f.empty, ratio, ratio <= Target ? "met" : "MISSED");
+  };
+  row("holding none of the system libraries", bare);
+  row("holding user32 gdi32 comctl32 ole32 shell32", holding);
   report.Write(argc > 1 ? argv[1] : nullptr);
   return 0;
 }

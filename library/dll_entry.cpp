@@ -1,17 +1,7 @@
 // The library entry: start-up on process attach, shut-down on detach.
 #include <windows.h>
 
-#include <version>  // tells which standard library this is
-
 #include "plugin/library.h"
-
-#if defined(__GLIBCXX__)
-namespace __gnu_cxx {
-// libstdc++'s release of its emergency exception pool, which it otherwise
-// keeps after the library is unloaded (18,944 bytes a load, GCC 12, 32-bit).
-void __freeres() noexcept;
-}  // namespace __gnu_cxx
-#endif
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
   switch (reason) {
@@ -23,9 +13,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) 
       // work on half-dead state.
       if (reserved) break;
       plugin::ShutDown();
-#if defined(__GLIBCXX__)
-      __gnu_cxx::__freeres();
-#endif
       break;
     default: break;  // threads coming and going need nothing
   }

@@ -7,27 +7,22 @@
 
 namespace plugin {
 
-namespace {
-constexpr SIZE_T HeapStartSize = 4096;
-}
-
-CommandTextBuffer::CommandTextBuffer()
-    // Only ever used by the one thread that runs a command procedure.
-    : heap_(HeapCreate(HEAP_NO_SERIALIZE, HeapStartSize, 0)),
-      capacity_(InitialCommandTextCapacity) {
-  data_ = static_cast<char*>(HeapAlloc(heap_.Get(), 0, capacity_));
+CommandTextBuffer::CommandTextBuffer(HANDLE heap) : heap_(heap), capacity_(InitialCommandTextCapacity) {
+  data_ = static_cast<char*>(HeapAlloc(heap_, 0, capacity_));
   if (!data_) std::abort();
   data_[0] = '\0';
 }
+
+CommandTextBuffer::~CommandTextBuffer() { HeapFree(heap_, 0, data_); }
 
 const char* CommandTextBuffer::Store(std::string_view text) {
   const std::size_t needed = text.size() + 1;
   if (needed > capacity_) {
     const std::size_t grown = GrownCapacity(capacity_, needed);
     // The old contents need not survive: the previous text is dead once a new call stores.
-    char* bigger = static_cast<char*>(HeapAlloc(heap_.Get(), 0, grown));
+    char* bigger = static_cast<char*>(HeapAlloc(heap_, 0, grown));
     if (!bigger) std::abort();  // never hand back a pointer into storage that is too small
-    HeapFree(heap_.Get(), 0, data_);
+    HeapFree(heap_, 0, data_);
     data_ = bigger;
     capacity_ = grown;
   }

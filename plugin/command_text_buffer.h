@@ -6,13 +6,13 @@
 
 #include <string_view>
 
-#include "toolkit/scoped_handles.h"
-
 namespace plugin {
 
 class CommandTextBuffer {
  public:
-  CommandTextBuffer();
+  // Keeps its text in `heap`, which outlives it.
+  explicit CommandTextBuffer(HANDLE heap);
+  ~CommandTextBuffer();
   CommandTextBuffer(const CommandTextBuffer&) = delete;
   CommandTextBuffer& operator=(const CommandTextBuffer&) = delete;
 
@@ -23,7 +23,7 @@ class CommandTextBuffer {
   std::size_t Capacity() const { return capacity_; }
 
  private:
-  toolkit::ScopedHeap heap_;  // the buffer's own heap; freeing it frees the buffer
+  HANDLE heap_;  // not owned: the library's heap
   char* data_ = nullptr;
   std::size_t capacity_ = 0;
 };

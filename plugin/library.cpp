@@ -10,14 +10,15 @@ namespace plugin {
 
 namespace {
 
-constexpr SIZE_T RecordHeapStartSize = 4096;
-constexpr SIZE_T DynamicObjectHeapStartSize = 1024;
+constexpr SIZE_T HeapStartSize = 4096;
 
 struct Library {
+  // One private heap holds the toolkit's records, its dynamically numbered
+  // objects and the command text: every further heap would make each load
+  // and unload some 7 µs slower (Wine 8).
   // Serialised by the system: the host may load, call and unload from different threads.
-  toolkit::ScopedHeap recordHeap{HeapCreate(0, RecordHeapStartSize, 0)};
-  CommandTextBuffer commandTexts;
-  toolkit::ScopedHeap dynamicObjectHeap{HeapCreate(0, DynamicObjectHeapStartSize, 0)};
+  toolkit::ScopedHeap heap{HeapCreate(0, HeapStartSize, 0)};
+  CommandTextBuffer commandTexts{heap.Get()};
 };
 
 // Emptied at shut-down; nothing of it is left for the C runtime's exit.
@@ -36,7 +37,7 @@ void StartUp(HINSTANCE module) {
     GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_PIN, system, &pinned);
   }
   library.emplace();
-  toolkit::StartDialogToolkit(module, library->recordHeap.Get(), library->dynamicObjectHeap.Get());
+  toolkit::StartDialogToolkit(module, library->heap.Get(), library->heap.Get());
 }
 
 void ShutDown() {

@@ -6,11 +6,12 @@
 #   S:, T:     CD drives with a disc (CDFS: not listed by chkdsk)
 #   U: to Y:   CD drives whose folder is missing: no medium
 # Run it while no wineserver of the prefix is running: drive types are read
-# when the server starts.
+# when the server starts. Each prefix keeps its drives' folders apart.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 : "${WINEPREFIX:?}"
-drives=$root/build/bench-drives
+drives=$root/build/bench-drives/$(basename "$WINEPREFIX")
+wine=${WINE:-wine}  # the prefix's own loader (see wine-session.sh)
 devices=$WINEPREFIX/dosdevices
 registry='HKLM\Software\Wine\Drives'
 disks="d e f g h i j k l m n o p q r"
@@ -19,7 +20,7 @@ empty="u v w x y"
 
 down() {
   for letter in $disks $discs $empty; do rm -f "$devices/$letter:"; done
-  for letter in $discs $empty; do wine reg delete "$registry" /v "$letter:" /f >/dev/null 2>&1 || true; done
+  for letter in $discs $empty; do "$wine" reg delete "$registry" /v "$letter:" /f >/dev/null 2>&1 || true; done
   wineserver -w
   rm -rf "$drives"
 }
@@ -35,7 +36,7 @@ up() {
   done
   for letter in $empty; do ln -s "$drives/missing" "$devices/$letter:"; done
   for letter in $discs $empty; do
-    wine reg add "$registry" /v "$letter:" /t REG_SZ /d cdrom /f >/dev/null 2>&1
+    "$wine" reg add "$registry" /v "$letter:" /t REG_SZ /d cdrom /f >/dev/null 2>&1
   done
   wineserver -w
 }

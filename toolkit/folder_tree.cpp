@@ -497,6 +497,9 @@ void SetTreeText(GadgetRecord& gadget, const char* text) {
 // --- the not-ready notice ----------------------------------------------------
 
 constexpr char NoticeClass[] = "BrindleworkNotReadyNotice";
+// Registered with the first notice; only then does the stop unregister it,
+// since asking the system costs every unload some microseconds.
+bool noticeClassRegistered = false;
 constexpr int NoticeCancel = 2;
 
 LRESULT CALLBACK NoticeProcedure(HWND notice, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -514,10 +517,10 @@ void ShowNotice(FolderTree& tree, int drive) {
   WNDCLASSA noticeClass = {};
   noticeClass.lpfnWndProc = NoticeProcedure;
   noticeClass.hInstance = State().module;
-  noticeClass.hCursor = State().arrowCursor;
+  noticeClass.hCursor = ArrowCursor();
   noticeClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   noticeClass.lpszClassName = NoticeClass;
-  RegisterClassA(&noticeClass);  // fails harmlessly once it is registered
+  if (!noticeClassRegistered) noticeClassRegistered = RegisterClassA(&noticeClass) != 0;
 
   HWND owner = GetAncestor(tree.control, GA_ROOT);
   RECT ownerFrame;
@@ -671,7 +674,8 @@ bool SameFolderPath(const std::string& a, const std::string& b) {
 
 void StopFolderTrees() {
   shared.reset();
-  UnregisterClassA(NoticeClass, State().module);
+  if (noticeClassRegistered) UnregisterClassA(NoticeClass, State().module);
+  noticeClassRegistered = false;
 }
 
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text, std::uint32_t flags) {

@@ -19,7 +19,6 @@ std::optional<ToolkitState> state;
 
 ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE dynamicObjectHeap)
     : module(moduleInstance),
-      arrowCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW))),
       windows(HeapAllocator<std::pair<const int, WindowRecord>>(dynamicObjectHeap)),
       nextDynamicWindow(FirstDynamicWindow),
       gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
@@ -31,6 +30,11 @@ ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE d
       images(InitialImageRoom, HeapAllocator<ImageSlot>(recordHeap)) {}
 
 ToolkitState& State() { return *state; }
+
+HCURSOR ArrowCursor() {
+  if (!state->arrowCursor) state->arrowCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  return state->arrowCursor;
+}
 
 void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap) {
   state.emplace(module, recordHeap, dynamicObjectHeap);

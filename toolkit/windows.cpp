@@ -1,7 +1,7 @@
 // Opening and closing the toolkit's top-level windows.
 #include <climits>
-#include <cstdio>
 #include <optional>
+#include <string>
 
 #include "toolkit/toolkit_state.h"
 #include "toolkit/window_placement.h"
@@ -42,7 +42,7 @@ bool RegisterWindowClass(const char* name) {
   windowClass.hInstance = s.module;
   // The library carries no icon of its own, so this gives the system's default one.
   windowClass.hIcon = LoadIconA(s.module, MAKEINTRESOURCEA(1));
-  windowClass.hCursor = s.arrowCursor;
+  windowClass.hCursor = ArrowCursor();
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
   return RegisterClassExA(&windowClass) != 0;
@@ -67,7 +67,9 @@ int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const 
   if (number == 0) return 0;
 
   WindowRecord& record = s.windows[number];
-  std::snprintf(record.className, sizeof record.className, "WindowClass_%d", number);
+  // Not std::snprintf: it would link the C runtime's whole printf, floating point included.
+  const std::string className = "WindowClass_" + std::to_string(number);
+  record.className[className.copy(record.className, sizeof record.className - 1)] = '\0';
   auto forget = [&] {
     s.windows.erase(number);
     return 0;

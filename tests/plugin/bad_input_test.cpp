@@ -99,22 +99,17 @@ TEST(BadInput, UnloadWithImagesAndFontsInTheTables) {
   const support::ResourceCounts before = support::CountResources();
   for (int i = 0; i < Loads; ++i) LoadCallBothAndUnload();
   const support::ResourceCounts after = support::CountResources();
-  for (int i = 0; i < Loads; ++i) support::LoadedLibrary bare;
-  const support::ResourceCounts afterBare = support::CountResources();
-  std::printf("%d loads with color and xcopy: before %s\n                             after  %s\n"
-              "%d loads without calls:       after  %s\n",
-              Loads, support::Describe(before).c_str(), support::Describe(after).c_str(), Loads,
-              support::Describe(afterBare).c_str());
+  std::printf("%d loads with color and xcopy: before %s\n                             after  %s\n", Loads,
+              support::Describe(before).c_str(), support::Describe(after).c_str());
   EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr);
   EXPECT_EQ(after.windows, before.windows);
   EXPECT_EQ(after.heaps, before.heaps);
   // Swatches and fonts left behind would be 18 a load, 90 in all; Wine
   // defers deleting a few pens and fonts its cached device contexts hold.
   EXPECT_LE(std::abs(after.gdiDrawingObjects - before.gdiDrawingObjects), 8);
-  // The static runtime keeps a few hundred bytes a load, calls or not (see
-  // library_test.cpp); the shell and COM a few dozen of a load that used
-  // them. Fonts or swatches left behind would be thousands.
-  EXPECT_LE(after.heapBytes - before.heapBytes, afterBare.heapBytes - after.heapBytes + Loads * 128);
+  // The shell and COM keep a few dozen bytes of a load that used them.
+  // Fonts or swatches left behind would be thousands.
+  EXPECT_LE(after.heapBytes - before.heapBytes, Loads * 128);
 }
 
 }  // namespace

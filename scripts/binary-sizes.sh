@@ -1,0 +1,32 @@
+#!/bin/bash
+# Prints each file's size beside its limit and exits 1 when one is past it:
+#   binary-sizes.sh FILE...
+# Brindlework.dll: 150 KB for 32-bit hosts, 200 KB for 64-bit ones; each
+# program: 200 KB (KB as Windows counts them, 1,024 bytes). Other files, such
+# as the empty library beside them, are listed without a limit.
+set -euo pipefail
+status=0
+printf '%-24s %-7s %9s %9s  %s\n' file build bytes limit ""
+for file in "$@"; do
+  [ -f "$file" ] || { echo "binary-sizes: $file is missing" >&2; status=1; continue; }
+  bits=32
+  x86_64-w64-mingw32-objdump -f "$file" | grep -q 'file format pei-x86-64' && bits=64
+  case $(basename "$file") in
+    Brindlework.dll) limit=$(( bits == 64 ? 200 : 150 )) ;;
+    *.exe) limit=200 ;;
+    *) limit= ;;
+  esac
+  size=$(stat -c %s "$file")
+  verdict=
+  if [ -n "$limit" ]; then
+    limit=$(( limit * 1024 ))
+    verdict=within
+    if [ "$size" -gt "$limit" ]; then
+      verdict=PAST
+      echo "binary-sizes: $file is $size bytes, past its limit of $limit" >&2
+      status=1
+    fi
+  fi
+  printf '%-24s %-7s %9s %9s  %s\n' "$(basename "$file")" "$bits-bit" "$size" "${limit:--}" "$verdict"
+done
+exit $status
