@@ -366,8 +366,9 @@ void EditorWindow::InsertCommand(const char* command) {
   UpdateStatus(true);
 }
 
+// The help file opens on the editor's own page.
 void EditorWindow::ShowHelp() {
-  const std::wstring helpFile = L"\"" + programFolder_ + L"Hilfe.chm\"";
+  const std::wstring helpFile = L"\"" + programFolder_ + L"Hilfe.chm::/brindleedit.htm\"";
   ShellExecuteW(window_, nullptr, L"hh.exe", helpFile.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
