@@ -254,7 +254,7 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
 
   support::PressKey('F', {VK_CONTROL});
   HWND find = nullptr;
-  ASSERT_TRUE(support::WaitUntil([&] {  // Wine 8 answers no GW_ENABLEDPOPUP: the owned window is looked for
+  ASSERT_TRUE(support::WaitUntil([&] {  // GW_ENABLEDPOPUP gave no window here (Wine 8): the owned one is looked for
     for (find = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); find; find = FindWindowExW(nullptr, find, L"#32770", nullptr))
       if (GetWindow(find, GW_OWNER) == editor.Window() && IsWindowVisible(find)) return true;
     return false;
