@@ -15,6 +15,11 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
   };
   bool optionsEnded = false;
   for (std::string_view argument : arguments) {
+    // "/?" asks for help, as with every Windows command.
+    if (!optionsEnded && argument == "/?") {
+      parsed.mode = Arguments::Mode::Help;
+      continue;
+    }
     if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
       if (argument == "--") {
         optionsEnded = true;
@@ -45,7 +50,7 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
 
 std::string UsageText() {
   return "Aufruf: brindle [-n] [--oem] BEFEHL...\n"
-         "        brindle --list | --help\n"
+         "        brindle --list | --help | /?\n"
          "\n"
          "Zeigt den Dialog jedes BEFEHLs (chkdsk, color, echo, title, xcopy) der Reihe\n"
          "nach und schreibt die fertigen Befehlszeilen, eine je Zeile.\n"
@@ -56,7 +61,12 @@ std::string UsageText() {
          "                    (sonst Codepage 1252 wie die Bibliothek; in ein\n"
          "                    Konsolenfenster schreibt brindle immer lesbar)\n"
          "  --list            die Befehle auflisten\n"
-         "  -h, --help        diese Hilfe\n"
+         "  -h, --help, /?    diese Hilfe\n"
+         "\n"
+         "Auf die Standardfehlerausgabe schreibt brindle Warnungen zu jeder Zeile, die\n"
+         "im Skript nicht tut, wonach sie aussieht (echo mit nur Leerzeichen, & | < > ^,\n"
+         "einzelnes %, xcopy-Quelle und -Ziel), und mit --oem die Zeichen, die es in\n"
+         "der Codepage der Konsole nicht gibt: sie werden zu \"?\".\n"
          "\n"
          "Ergebnis: 0, wenn jeder Dialog eine Zeile lieferte; 1, wenn einer abgebrochen\n"
          "wurde (danach erscheint kein Dialog mehr); 2 bei falschem Aufruf; 3, wenn\n"

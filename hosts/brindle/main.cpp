@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "hosts/brindle/arguments.h"
+#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/command_names.h"
+#include "hosts/console_code_page.h"
 
 namespace {
 
@@ -48,34 +50,55 @@ class Library {
   HMODULE module_;
 };
 
-std::wstring Widened(const std::string& text, UINT codePage) {
+std::wstring Widened(std::string_view text, UINT codePage) {
   std::wstring wide(text.size(), L'\0');
   wide.resize(static_cast<std::size_t>(
       MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
   return wide;
 }
 
-// Writes library text (code page 1252): readable in a console window, and
-// as bytes of 1252 or of the console's code page into a file or pipe.
-void Write(const std::string& text, bool consoleCodePage) {
-  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+std::string Narrowed(std::wstring_view text, UINT codePage) {
+  std::string bytes(text.size() * 2, '\0');
+  bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(
+      codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+  return bytes;
+}
+
+bool IsConsole(std::FILE* stream) {
   DWORD mode = 0;
-  if (GetConsoleMode(out, &mode)) {
-    std::fflush(stdout);
-    const std::wstring wide = Widened(text, 1252);
+  return GetConsoleMode(GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
+// Readable in a console window, whatever its code page; into a file or pipe
+// as bytes of the library's code page 1252, or with `consoleCodePage` of the
+// console's, which a script needs.
+void Write(std::FILE* stream, std::wstring_view text, bool consoleCodePage = false) {
+  if (IsConsole(stream)) {
+    std::fflush(stream);
     DWORD written = 0;
-    WriteConsoleW(out, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    WriteConsoleW(GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE), text.data(),
+                  static_cast<DWORD>(text.size()), &written, nullptr);
     return;
   }
-  if (!consoleCodePage) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return;
-  }
-  const std::wstring wide = Widened(text, 1252);
-  std::string oem(wide.size() * 2, '\0');
-  oem.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_OEMCP, 0, wide.data(), static_cast<int>(wide.size()),
-                                                          oem.data(), static_cast<int>(oem.size()), nullptr, nullptr)));
-  std::fwrite(oem.data(), 1, oem.size(), stdout);
+  const std::string bytes = consoleCodePage ? hosts::ToConsoleCodePage(text) : Narrowed(text, 1252);
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
+}
+
+// The editor's warnings for the line, and with --oem into a file the
+// characters that become "?", on standard error: the line is written as it is.
+void WarnAbout(const std::wstring& line, bool consoleCodePage) {
+  const auto warnings = brindle_edit::WarningsFor(line);
+  if (!warnings.empty()) Write(stderr, L"brindle: Achtung bei „" + line + L"“:\n");
+  for (const brindle_edit::LineWarning& warning : warnings)
+    Write(stderr, L"  " + warning.label + L": " + warning.explanation + L"\n");
+  if (!consoleCodePage || IsConsole(stdout)) return;
+  std::wstring lost;
+  hosts::ToConsoleCodePage(line, &lost);
+  if (lost.empty()) return;
+  std::wstring list;
+  for (wchar_t c : lost) list.append(L" ").push_back(c);
+  Write(stderr, L"brindle: Diese Zeichen gibt es in der Codepage der Konsole (" + std::to_wstring(GetOEMCP()) +
+                    L") nicht, sie werden zu „?“:" + list + L"\n");
 }
 
 }  // namespace
@@ -85,13 +108,13 @@ int main(int argc, char** argv) {
   const brindle::Arguments arguments = brindle::ParseArguments(given);
   switch (arguments.mode) {
     case brindle::Arguments::Mode::Wrong:
-      std::fprintf(stderr, "brindle: %s\n\n%s", arguments.problem.c_str(), brindle::UsageText().c_str());
+      Write(stderr, Widened("brindle: " + arguments.problem + "\n\n" + brindle::UsageText(), CP_ACP));
       return brindle::WrongUsage;
     case brindle::Arguments::Mode::Help:
-      Write(brindle::UsageText(), false);
+      Write(stdout, Widened(brindle::UsageText(), CP_ACP));
       return brindle::AllLines;
     case brindle::Arguments::Mode::List:
-      for (const char* command : hosts::CommandNames) Write(std::string(command) + "\n", false);
+      for (const char* command : hosts::CommandNames) Write(stdout, Widened(std::string(command) + "\n", CP_ACP));
       return brindle::AllLines;
     case brindle::Arguments::Mode::Run:
       break;
@@ -103,10 +126,11 @@ int main(int argc, char** argv) {
     return brindle::NoLibrary;
   }
   for (std::size_t i = 0; i < arguments.commands.size(); ++i) {
-    const std::string line = library.Call(arguments.commands[i]);
+    const std::wstring line = Widened(library.Call(arguments.commands[i]), 1252);
     if (line.empty()) return brindle::Cancelled;
     const bool last = i + 1 == arguments.commands.size();
-    Write(line + (last && !arguments.finalLineBreak ? "" : "\n"), arguments.consoleCodePage);
+    Write(stdout, line + (last && !arguments.finalLineBreak ? L"" : L"\n"), arguments.consoleCodePage);
+    WarnAbout(line, arguments.consoleCodePage);
   }
   return brindle::AllLines;
 }

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cwctype>
-#include <vector>
+
+#include "hosts/brindle_edit/colour_names.h"
+#include "hosts/brindle_edit/script_line.h"
 
 namespace brindle_edit {
 
@@ -10,81 +12,23 @@ namespace {
 
 constexpr std::wstring_view Separator = L"; ";
 
-std::wstring Lower(std::wstring_view text) {
-  std::wstring lower(text);
-  for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
-  return lower;
-}
-
-std::wstring_view Trimmed(std::wstring_view text) {
-  const auto first = text.find_first_not_of(L" \t");
-  if (first == std::wstring_view::npos) return {};
-  const auto last = text.find_last_not_of(L" \t");
-  return text.substr(first, last - first + 1);
-}
-
-// Only leading blanks: the blanks at the end of an echo text are printed too.
-std::wstring_view LeftTrimmed(std::wstring_view text) {
-  const auto first = text.find_first_not_of(L" \t");
-  return first == std::wstring_view::npos ? std::wstring_view() : text.substr(first);
-}
-
-std::wstring Quoted(std::wstring_view text) { return std::wstring(L"„").append(text).append(L"“"); }
-
-// Blank-separated words; a double-quoted part belongs to its word, quotes removed.
-std::vector<std::wstring> Words(std::wstring_view text) {
-  std::vector<std::wstring> words;
-  std::wstring word;
-  bool inWord = false, quoted = false;
-  for (wchar_t c : text) {
-    if (c == L'"') {
-      quoted = !quoted;
-      inWord = true;
-    } else if ((c == L' ' || c == L'\t') && !quoted) {
-      if (inWord) words.push_back(word);
-      word.clear();
-      inWord = false;
-    } else {
-      word.push_back(c);
-      inWord = true;
-    }
+std::wstring ExplainEcho(const ScriptLine& line) {
+  const std::wstring_view text = CommandText(line);
+  if (line.wordText.size() > 4) {
+    const std::wstring word = L"echo" + std::wstring(1, line.wordText[4]) + L": gibt ";
+    return word + (text.empty() ? L"eine leere Zeile" : Quoted(text)) + L" aus";
   }
-  if (inWord) words.push_back(word);
-  return words;
-}
-
-std::wstring Warning(std::wstring_view text) {
-  const std::wstring special = ConsoleSpecialCharacters(text);
-  if (special.empty()) return {};
-  std::wstring warning = L" – Achtung, Sonderzeichen der Konsole:";
-  for (wchar_t c : special) warning.append(L" ").push_back(c);
-  return warning.append(L" (mit ^ davor werden sie angezeigt, % als %%)");
-}
-
-std::wstring ExplainEcho(std::wstring_view wordTail, std::wstring_view arguments) {
-  // "echo." and "echo:" print what follows the mark, an empty line without it.
-  if (!wordTail.empty()) {
-    const std::wstring_view text = wordTail.substr(1);
-    std::wstring all(text);
-    if (!arguments.empty()) all.append(L" ").append(arguments);
-    if (all.empty()) return L"echo.: gibt eine leere Zeile aus";
-    return L"echo.: gibt " + Quoted(all) + L" aus" + Warning(all);
-  }
-  const std::wstring lower = Lower(Trimmed(arguments));
+  const std::wstring lower = Lower(Trimmed(text));
   if (lower.empty()) return L"echo: zeigt, ob die Befehlsanzeige ein- oder ausgeschaltet ist";
   if (lower == L"on") return L"echo on: schaltet die Befehlsanzeige ein";
   if (lower == L"off") return L"echo off: schaltet die Befehlsanzeige aus";
-  return L"echo: gibt " + Quoted(arguments) + L" aus" + Warning(arguments);
+  return L"echo: gibt " + Quoted(text) + L" aus";
 }
 
-std::wstring ExplainTitle(std::wstring_view arguments) {
-  if (Trimmed(arguments).empty()) return L"title: ohne Text bleibt der Titel des Konsolenfensters leer";
-  return L"title: setzt den Titel des Konsolenfensters auf " + Quoted(arguments) + Warning(arguments);
+std::wstring ExplainTitle(std::wstring_view text) {
+  if (Trimmed(text).empty()) return L"title: ohne Text bleibt der Titel des Konsolenfensters leer";
+  return L"title: setzt den Titel des Konsolenfensters auf " + Quoted(text);
 }
-
-constexpr std::array<std::wstring_view, 16> ColourNames = {
-    L"Schwarz", L"Dunkelblau", L"Dunkelgrün", L"Blaugrün", L"Dunkelrot", L"Lila", L"Ocker", L"Hellgrau",
-    L"Dunkelgrau", L"Blau", L"Grün", L"Zyan", L"Rot", L"Magenta", L"Gelb", L"Weiß"};
 
 int HexDigit(wchar_t c) {
   if (c >= L'0' && c <= L'9') return c - L'0';
@@ -93,24 +37,32 @@ int HexDigit(wchar_t c) {
   return -1;
 }
 
+std::wstring ColourPart(std::wstring_view which, int colour, wchar_t digit) {
+  return std::wstring(which).append(ColourNames[colour]).append(L" (").append(1, digit).append(L")");
+}
+
+// Two digits give the background, then the text; one digit alone is the
+// text colour on black.
 std::wstring ExplainColor(std::wstring_view arguments) {
   const std::wstring_view digits = Trimmed(arguments);
   if (digits.empty()) return L"color: stellt die Farben wieder her, mit denen die Konsole gestartet wurde";
-  const int background = digits.size() == 2 ? HexDigit(digits[0]) : -1;
-  const int text = digits.size() == 2 ? HexDigit(digits[1]) : -1;
+  const bool oneDigit = digits.size() == 1;
+  const wchar_t backgroundDigit = oneDigit ? L'0' : digits[0];
+  const int background = digits.size() <= 2 ? HexDigit(backgroundDigit) : -1;
+  const int text = digits.size() <= 2 ? HexDigit(digits.back()) : -1;
   if (background < 0 || text < 0)
-    return L"color: " + Quoted(digits) + L" ist keine Farbangabe (zwei Hexziffern: Hintergrund, dann Text)";
-  std::wstring explanation = L"color: Hintergrund ";
-  explanation.append(ColourNames[background]).append(L" (").push_back(digits[0]);
-  explanation.append(L"), Text ").append(ColourNames[text]).append(L" (").push_back(digits[1]);
-  explanation.append(L")");
+    return L"color: " + Quoted(digits) + L" ist keine Farbangabe (zwei Hexziffern: Hintergrund, dann Text; "
+                                         L"eine allein ist die Textfarbe)";
+  std::wstring explanation = L"color: " + ColourPart(L"Hintergrund ", background, backgroundDigit) +
+                             ColourPart(L", Text ", text, digits.back());
   if (background == text) explanation.append(L" – gleiche Farben: color ändert nichts");
   return explanation;
 }
 
 struct Switch {
-  std::wstring_view name;  // lower case
+  std::wstring_view name;  // lower case, without a value
   std::wstring_view meaning;
+  std::wstring_view valueMeaning = {};  // with ":value", "{}" standing for the value; none: takes no value
 };
 
 constexpr std::array<Switch, 7> ChkdskSwitches = {{
@@ -120,14 +72,15 @@ constexpr std::array<Switch, 7> ChkdskSwitches = {{
     {L"/x", L"Laufwerk vorher trennen (mit /f)"},
     {L"/i", L"Indexeinträge weniger gründlich prüfen"},
     {L"/c", L"Schleifen in der Ordnerstruktur nicht prüfen"},
-    {L"/l", L"Größe der Protokolldatei anzeigen"},
+    {L"/l", L"Größe der Protokolldatei anzeigen", L"Größe der Protokolldatei auf {} KB setzen"},
 }};
 
 constexpr std::array<Switch, 25> XcopySwitches = {{
     {L"/a", L"nur Dateien mit Archivattribut, das bleibt"},
     {L"/m", L"nur Dateien mit Archivattribut, das danach gelöscht wird"},
-    {L"/d", L"nur Dateien, die neuer sind als im Ziel"},
-    {L"/exclude:", L"Dateien aus einer Ausschlussliste überspringen"},
+    {L"/d", L"nur Dateien, die neuer sind als im Ziel", L"nur Dateien, die am {} oder später geändert wurden"},
+    {L"/exclude", L"Dateien aus einer Ausschlussliste überspringen",
+     L"Dateien überspringen, deren Pfad eine Zeile aus {} enthält"},
     {L"/p", L"vor jeder Zieldatei nachfragen"},
     {L"/s", L"Unterordner, die nicht leer sind"},
     {L"/e", L"alle Unterordner, auch leere"},
@@ -151,16 +104,17 @@ constexpr std::array<Switch, 25> XcopySwitches = {{
     {L"/-y", L"vor dem Überschreiben nachfragen"},
 }};
 
+// A switch may carry a value after a colon: /l:4096, /d:01-31-2026, /exclude:liste.txt.
 template <std::size_t N>
 std::wstring ExplainSwitch(const std::array<Switch, N>& switches, const std::wstring& word) {
-  const std::wstring lower = Lower(word);
+  const std::size_t colon = word.find(L':');
+  const std::wstring name = Lower(word.substr(0, colon));
+  const std::wstring value = colon == std::wstring::npos ? std::wstring() : word.substr(colon + 1);
   for (const Switch& known : switches) {
-    // A switch may carry a value: /l:4096, /d:01-31-2026, /exclude:liste.txt.
-    const bool takesValue = known.name.back() == L':' || known.name == L"/l" || known.name == L"/d";
-    const bool matches = lower == known.name ||
-                         (takesValue && lower.rfind(known.name, 0) == 0 &&
-                          (known.name.back() == L':' || lower[known.name.size()] == L':'));
-    if (matches) return word + L" " + std::wstring(known.meaning);
+    if (name != known.name || (colon != std::wstring::npos && known.valueMeaning.empty())) continue;
+    if (value.empty()) return word + L" " + std::wstring(known.meaning);
+    std::wstring meaning(known.valueMeaning);
+    return word + L" " + meaning.replace(meaning.find(L"{}"), 2, value);
   }
   return Quoted(word) + L" unbekannt";
 }
@@ -202,27 +156,13 @@ std::wstring ExplainXcopy(std::wstring_view arguments) {
 
 }  // namespace
 
-std::wstring ConsoleSpecialCharacters(std::wstring_view text) {
-  std::wstring found;
-  for (wchar_t c : text)
-    if (std::wstring_view(L"&|<>^%").find(c) != std::wstring_view::npos && found.find(c) == std::wstring::npos)
-      found.push_back(c);
-  return found;
-}
-
-std::wstring ExplainLine(std::wstring_view line) {
-  std::wstring_view rest = LeftTrimmed(line);
-  if (!rest.empty() && rest[0] == L'@') rest = LeftTrimmed(rest.substr(1));
-  const std::size_t wordEnd = std::min(rest.find_first_of(L" \t"), rest.size());
-  const std::wstring word = Lower(rest.substr(0, wordEnd));
-  // Everything after the one blank that ends the command word, blanks kept.
-  const std::wstring_view arguments = wordEnd < rest.size() ? rest.substr(wordEnd + 1) : std::wstring_view();
-  if (word.rfind(L"echo", 0) == 0 && (word.size() == 4 || word[4] == L'.' || word[4] == L':'))
-    return ExplainEcho(rest.substr(4, wordEnd - 4), arguments);
-  if (word == L"title") return ExplainTitle(arguments);
-  if (word == L"color") return ExplainColor(arguments);
-  if (word == L"chkdsk") return ExplainChkdsk(arguments);
-  if (word == L"xcopy") return ExplainXcopy(arguments);
+std::wstring ExplainLine(std::wstring_view text) {
+  const ScriptLine line = SplitLine(text);
+  if (line.word == L"echo") return ExplainEcho(line);
+  if (line.word == L"title") return ExplainTitle(line.arguments);
+  if (line.word == L"color") return ExplainColor(line.arguments);
+  if (line.word == L"chkdsk") return ExplainChkdsk(line.arguments);
+  if (line.word == L"xcopy") return ExplainXcopy(line.arguments);
   return {};
 }
 

@@ -41,6 +41,7 @@ HMENU CreateEditorMenu() {
   })), L"&Datei");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({
       {Undo, L"&Rückgängig\tStrg+Z"},
+      {Redo, L"&Wiederholen\tStrg+Y"},
       {0, nullptr},
       {Cut, L"&Ausschneiden\tStrg+X"},
       {Copy, L"&Kopieren\tStrg+C"},
@@ -48,6 +49,9 @@ HMENU CreateEditorMenu() {
       {Delete, L"&Löschen\tEntf"},
       {0, nullptr},
       {SelectAll, L"Alles &markieren\tStrg+A"},
+      {0, nullptr},
+      {Find, L"&Suchen...\tStrg+F"},
+      {FindNext, L"&Weitersuchen\tF3"},
   })), L"&Bearbeiten");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({
       {FirstCommand + 0, L"&chkdsk – Laufwerk prüfen...\tStrg+1"},
@@ -65,12 +69,14 @@ HMENU CreateEditorMenu() {
 
 OwnedAccelerators CreateEditorAccelerators() {
   using namespace menu_item;
-  // Cut, copy and paste are the edit control's own keys; undo is the
-  // editor's, so that it always undoes the last change, typed or inserted.
+  // Cut, copy and paste are the edit control's own keys; undo and redo go
+  // through the menu's commands like every other change.
   ACCEL keys[] = {
       {FVIRTKEY | FCONTROL, 'N', New},       {FVIRTKEY | FCONTROL, 'O', Open},
       {FVIRTKEY | FCONTROL, 'S', Save},      {FVIRTKEY, VK_F5, Run},
-      {FVIRTKEY | FCONTROL, 'Z', Undo},      {FVIRTKEY | FCONTROL, 'A', SelectAll},
+      {FVIRTKEY | FCONTROL, 'Z', Undo},      {FVIRTKEY | FCONTROL, 'Y', Redo},
+      {FVIRTKEY | FCONTROL, 'F', Find},      {FVIRTKEY, VK_F3, FindNext},
+      {FVIRTKEY | FCONTROL, 'A', SelectAll},
       {FVIRTKEY | FCONTROL, '1', FirstCommand + 0}, {FVIRTKEY | FCONTROL, '2', FirstCommand + 1},
       {FVIRTKEY | FCONTROL, '3', FirstCommand + 2}, {FVIRTKEY | FCONTROL, '4', FirstCommand + 3},
       {FVIRTKEY | FCONTROL, '5', FirstCommand + 4}, {FVIRTKEY, VK_F1, HelpContents},

@@ -2,14 +2,15 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <richedit.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "hosts/brindle_edit/command_explanation.h"
+#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/editor_menu.h"
-#include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/script_file.h"
 #include "hosts/brindle_edit/script_runner.h"
 
@@ -21,10 +22,6 @@ constexpr wchar_t WindowClass[] = L"BrindleEditWindow";
 constexpr wchar_t ProgramName[] = L"BrindleEdit";
 constexpr int EditId = 100;
 constexpr int StatusId = 101;
-constexpr UINT_PTR StatusTimer = 1;
-constexpr UINT StatusTimerMs = 150;
-constexpr int PositionPartWidth = 150;
-constexpr int EncodingPartWidth = 130;
 constexpr wchar_t ScriptFilter[] = L"Befehlsskripte (*.bat; *.cmd)\0*.bat;*.cmd\0Alle Dateien (*.*)\0*.*\0";
 
 std::wstring FileName(const std::wstring& path) {
@@ -77,6 +74,9 @@ HWND EditorWindow::Create(const std::wstring& path, int showCommand) {
 int EditorWindow::Run() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The find dialog's own keys first: Tab, Enter, Escape, and the letters
+    // typed into it rather than the editor's shortcuts.
+    if (find_.Window() && IsDialogMessageW(find_.Window(), &message)) continue;
     if (TranslateAcceleratorW(window_, accelerators_.get(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -98,25 +98,36 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_SIZE: Layout(); return 0;
-    case WM_SETFOCUS: SetFocus(edit_); return 0;
-    case WM_TIMER: UpdateStatus(false); return 0;
+    case WM_SETFOCUS: SetFocus(edit_.Window()); return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == EditId) {
         if (HIWORD(wParam) == EN_CHANGE) {
           ++changes_;
           UpdateTitle();
+          UpdateStatus(false);
         }
         return 0;
       }
       OnCommand(LOWORD(wParam));
       return 0;
+    case WM_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(lParam)->code == EN_SELCHANGE) UpdateStatus(false);
+      return 0;
+    case WM_CONTEXTMENU:
+      // The rich edit control has no menu of its own: the "Bearbeiten" menu.
+      if (reinterpret_cast<HWND>(wParam) == edit_.Window()) {
+        POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (at.x == -1 && at.y == -1) GetCursorPos(&at);  // from the keyboard
+        TrackPopupMenu(GetSubMenu(GetMenu(window_), 1), TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+      }
+      return 0;
     case WM_INITMENUPOPUP: {
       auto menu = reinterpret_cast<HMENU>(wParam);
-      DWORD start = 0, end = 0;
-      SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+      const bool selected = !edit_.SelectedText().empty();
       auto enable = [menu](UINT id, bool on) { EnableMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED)); };
-      enable(menu_item::Undo, SendMessageW(edit_, EM_CANUNDO, 0, 0) != 0);
-      for (UINT id : {menu_item::Cut, menu_item::Copy, menu_item::Delete}) enable(id, start != end);
+      enable(menu_item::Undo, SendMessageW(edit_.Window(), EM_CANUNDO, 0, 0) != 0);
+      enable(menu_item::Redo, SendMessageW(edit_.Window(), EM_CANREDO, 0, 0) != 0);
+      for (UINT id : {menu_item::Cut, menu_item::Copy, menu_item::Delete}) enable(id, selected);
       enable(menu_item::Paste, IsClipboardFormatAvailable(CF_UNICODETEXT) != 0);
       return 0;
     }
@@ -126,43 +137,33 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!commandRunning_ && ConfirmDiscard()) DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
-      KillTimer(window_, StatusTimer);
       PostQuitMessage(0);
       return 0;
     default:
+      if (message == FindDialog::Message()) {
+        if (find_.Take(lParam)) FindNext();
+        return 0;
+      }
       return DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 
 void EditorWindow::OnCreate() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  edit_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                              ES_AUTOHSCROLL | ES_NOHIDESEL,
-                          0, 0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(EditId)), instance, nullptr);
-  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusId)), instance, nullptr);
   HDC screen = GetDC(nullptr);
   const int height = -MulDiv(10, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
   font_.reset(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
-  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);  // no limit beyond the system's
-  SetTimer(window_, StatusTimer, StatusTimerMs, nullptr);
+  status_.Create(window_, StatusId);
+  if (!edit_.Create(window_, EditId, font_.get()))
+    Ask(L"Das Textfeld für Skripte fehlt: msftedit.dll kann nicht geladen werden.", MB_OK | MB_ICONERROR);
 }
 
 void EditorWindow::Layout() {
-  SendMessageW(status_, WM_SIZE, 0, 0);
-  RECT client, status;
+  status_.Layout();
+  RECT client;
   GetClientRect(window_, &client);
-  GetWindowRect(status_, &status);
-  const int statusHeight = status.bottom - status.top;
-  MoveWindow(edit_, 0, 0, client.right, std::max(0L, client.bottom - statusHeight), TRUE);
-  const int edges[] = {std::max(0, static_cast<int>(client.right) - PositionPartWidth - EncodingPartWidth),
-                       std::max(0, static_cast<int>(client.right) - EncodingPartWidth), -1};
-  SendMessageW(status_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
-  UpdateStatus(true);
+  MoveWindow(edit_.Window(), 0, 0, client.right, std::max(0L, client.bottom - status_.Height()), TRUE);
 }
 
 void EditorWindow::OnCommand(UINT id) {
@@ -177,12 +178,20 @@ void EditorWindow::OnCommand(UINT id) {
     case menu_item::SaveAs: SaveAs(); break;
     case menu_item::Run: RunScript(); break;
     case menu_item::Exit: PostMessageW(window_, WM_CLOSE, 0, 0); break;
-    case menu_item::Undo: SendMessageW(edit_, EM_UNDO, 0, 0); break;
-    case menu_item::Cut: SendMessageW(edit_, WM_CUT, 0, 0); break;
-    case menu_item::Copy: SendMessageW(edit_, WM_COPY, 0, 0); break;
-    case menu_item::Paste: SendMessageW(edit_, WM_PASTE, 0, 0); break;
-    case menu_item::Delete: SendMessageW(edit_, WM_CLEAR, 0, 0); break;
-    case menu_item::SelectAll: SendMessageW(edit_, EM_SETSEL, 0, -1); break;
+    case menu_item::Undo: SendMessageW(edit_.Window(), EM_UNDO, 0, 0); break;
+    case menu_item::Redo: SendMessageW(edit_.Window(), EM_REDO, 0, 0); break;
+    case menu_item::Cut: SendMessageW(edit_.Window(), WM_CUT, 0, 0); break;
+    case menu_item::Copy: SendMessageW(edit_.Window(), WM_COPY, 0, 0); break;
+    case menu_item::Paste: SendMessageW(edit_.Window(), WM_PASTE, 0, 0); break;
+    case menu_item::Delete: SendMessageW(edit_.Window(), WM_CLEAR, 0, 0); break;
+    case menu_item::SelectAll: SendMessageW(edit_.Window(), EM_SETSEL, 0, -1); break;
+    case menu_item::Find: find_.Open(window_, edit_.SelectedText()); break;
+    case menu_item::FindNext:
+      if (find_.What().empty())
+        find_.Open(window_, edit_.SelectedText());
+      else
+        FindNext();
+      break;
     case menu_item::HelpContents: ShowHelp(); break;
     case menu_item::About:
       MessageBoxW(window_,
@@ -202,15 +211,12 @@ void EditorWindow::OnCommand(UINT id) {
 bool EditorWindow::LoadFile(const std::wstring& path) {
   DWORD error = 0;
   Script script = ReadScript(path, error);
-  if (error == ERROR_FILE_NOT_FOUND) {
-    notice_ = L"Neue Datei: wird beim Speichern angelegt";
-  } else if (error != 0) {
+  if (error != 0 && error != ERROR_FILE_NOT_FOUND) {
     Ask(L"„" + path + L"“ kann nicht geöffnet werden:\n" + SystemMessage(error), MB_OK | MB_ICONERROR);
     return false;
   }
-  SetWindowTextW(edit_, script.text.c_str());
-  SendMessageW(edit_, EM_SETMODIFY, FALSE, 0);
-  SendMessageW(edit_, EM_EMPTYUNDOBUFFER, 0, 0);
+  edit_.SetText(script.text);
+  if (error == ERROR_FILE_NOT_FOUND) notice_ = L"Neue Datei: wird beim Speichern angelegt";
   path_ = path;
   encoding_ = script.encoding;
   UpdateTitle();
@@ -247,7 +253,7 @@ std::wstring EditorWindow::AskForScript(bool saving) const {
 }
 
 bool EditorWindow::SaveTo(const std::wstring& path) {
-  const std::wstring text = Text();
+  const std::wstring text = edit_.Text();
   const std::wstring lost = CharactersLost(text, encoding_);
   if (!lost.empty()) {
     std::wstring question = L"Diese Zeichen gibt es in der Codepage der Konsole (" + std::to_wstring(GetOEMCP()) +
@@ -261,7 +267,7 @@ bool EditorWindow::SaveTo(const std::wstring& path) {
     return false;
   }
   path_ = path;
-  SendMessageW(edit_, EM_SETMODIFY, FALSE, 0);
+  edit_.SetModified(false);
   notice_ = L"Gespeichert: " + path;
   UpdateTitle();
   UpdateStatus(true);
@@ -269,7 +275,7 @@ bool EditorWindow::SaveTo(const std::wstring& path) {
 }
 
 bool EditorWindow::ConfirmDiscard() {
-  if (!Modified()) return true;
+  if (!edit_.Modified()) return true;
   switch (Ask(L"Die Änderungen an „" + FileName(path_) + L"“ speichern?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: return Save();
     case IDNO: return true;
@@ -279,9 +285,7 @@ bool EditorWindow::ConfirmDiscard() {
 
 void EditorWindow::NewScript() {
   if (!ConfirmDiscard()) return;
-  SetWindowTextW(edit_, L"");
-  SendMessageW(edit_, EM_SETMODIFY, FALSE, 0);
-  SendMessageW(edit_, EM_EMPTYUNDOBUFFER, 0, 0);
+  edit_.SetText(L"");
   path_.clear();
   encoding_ = ScriptEncoding::ConsoleOem;
   UpdateTitle();
@@ -298,13 +302,37 @@ void EditorWindow::RunScript() {
   // What runs is the file: unsaved changes, or a script that is not on
   // disk yet, are saved first.
   const bool onDisk = !path_.empty() && GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
-  if ((!onDisk || Modified()) && !Save()) return;
+  if (!ReadyForConsole() || ((!onDisk || edit_.Modified()) && !Save())) return;
   if (const DWORD error = RunInConsole(path_)) {
     Ask(L"Die Konsole kann nicht gestartet werden:\n" + SystemMessage(error), MB_OK | MB_ICONERROR);
     return;
   }
   notice_ = L"Ausgeführt in einer neuen Konsole: " + FileName(path_);
   UpdateStatus(true);
+}
+
+bool EditorWindow::ReadyForConsole() {
+  if (encoding_ != ScriptEncoding::Utf8WithMark) return true;
+  // cmd.exe reads the UTF-8 mark as part of the first command and the
+  // umlauts as characters of the console's code page: the script is saved
+  // in that code page, as the editor saves every new script.
+  const std::wstring question =
+      L"„" + FileName(path_) + L"“ ist in UTF-8 gespeichert. Die Konsole liest Skripte in ihrer Codepage (" +
+      std::to_wstring(GetOEMCP()) + L"): die erste Zeile würde nicht erkannt, und Umlaute erschienen falsch.\n\n"
+      L"Das Skript in der Codepage der Konsole speichern und ausführen?";
+  if (Ask(question, MB_YESNO | MB_ICONWARNING) != IDYES) return false;
+  encoding_ = ScriptEncoding::ConsoleOem;
+  if (SaveTo(path_)) return true;
+  encoding_ = ScriptEncoding::Utf8WithMark;
+  UpdateStatus(true);
+  return false;
+}
+
+void EditorWindow::FindNext() {
+  if (edit_.FindNext(find_.What(), find_.Flags())) return;
+  notice_ = L"„" + find_.What() + L"“ nicht gefunden";
+  UpdateStatus(true);
+  MessageBeep(MB_ICONINFORMATION);
 }
 
 // --- commands and help -----------------------------------------------------------
@@ -322,78 +350,50 @@ void EditorWindow::InsertCommand(const char* command) {
   // thread, and a second command must not start inside it.
   commandRunning_ = true;
   EnableWindow(window_, FALSE);
+  if (find_.Window()) EnableWindow(find_.Window(), FALSE);
   const std::wstring line = library_.Call(command);
+  if (find_.Window()) EnableWindow(find_.Window(), TRUE);
   EnableWindow(window_, TRUE);
   commandRunning_ = false;
   SetForegroundWindow(window_);
-  SetFocus(edit_);
+  SetFocus(edit_.Window());
   if (line.empty()) {
     notice_ = L"Abgebrochen: nichts eingefügt";
-    UpdateStatus(true);
-    return;
+  } else {
+    notice_.clear();  // the explanation of the new line, not an earlier notice
+    edit_.InsertLineAtCaret(line);
   }
-  DWORD start = 0, end = 0;
-  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const LineInsertion insertion = InsertLine(Text(), end, line);
-  SendMessageW(edit_, EM_SETSEL, insertion.position, insertion.position);
-  SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insertion.text.c_str()));  // undoable
-  SendMessageW(edit_, EM_SETSEL, insertion.caretAfter, insertion.caretAfter);
-  SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
   UpdateStatus(true);
 }
 
+// The help file opens on the editor's own page.
 void EditorWindow::ShowHelp() {
-  const std::wstring helpFile = L"\"" + programFolder_ + L"Hilfe.chm\"";
+  const std::wstring helpFile = L"\"" + programFolder_ + L"Hilfe.chm::/brindleedit.htm\"";
   ShellExecuteW(window_, nullptr, L"hh.exe", helpFile.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 // --- title and status line ---------------------------------------------------------
 
 void EditorWindow::UpdateTitle() {
-  const std::wstring title = (Modified() ? L"*" : L"") + FileName(path_) + L" – " + ProgramName;
+  const std::wstring title = (edit_.Modified() ? L"*" : L"") + FileName(path_) + L" – " + ProgramName;
   SetWindowTextW(window_, title.c_str());
 }
 
 void EditorWindow::UpdateStatus(bool force) {
-  DWORD start = 0, caret = 0;
-  SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
-  if (!force && caret == shownCaret_ && changes_ == shownChanges_) return;
+  if (!edit_.Window()) return;
+  const ScriptEdit::CaretLine line = edit_.LineAtCaret();
+  if (!force && line.caret == shownCaret_ && changes_ == shownChanges_) return;
   if (!force) notice_.clear();  // a notice stays until the user moves on
-  shownCaret_ = caret;
+  shownCaret_ = line.caret;
   shownChanges_ = changes_;
-
-  const auto line = static_cast<int>(SendMessageW(edit_, EM_LINEFROMCHAR, caret, 0));
-  const auto lineStart = static_cast<DWORD>(SendMessageW(edit_, EM_LINEINDEX, line, 0));
-  const auto length = static_cast<int>(SendMessageW(edit_, EM_LINELENGTH, lineStart, 0));
-  // EM_GETLINE takes the room in the buffer's first character.
-  std::vector<wchar_t> buffer(static_cast<std::size_t>(std::max(length, 1)) + 1, L'\0');
-  buffer[0] = static_cast<wchar_t>(std::min(length, 0xFFFF));
-  const auto copied = static_cast<std::size_t>(
-      SendMessageW(edit_, EM_GETLINE, line, reinterpret_cast<LPARAM>(buffer.data())));
-  const std::wstring lineText(buffer.data(), std::min(copied, static_cast<std::size_t>(length)));
-
-  const std::wstring explanation = notice_.empty() ? ExplainLine(lineText) : notice_;
-  SetStatusPart(0, explanation);
-  // A long explanation is cut off in the line; its tip shows it whole.
-  SendMessageW(status_, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(explanation.c_str()));
-  SetStatusPart(1, L"Zeile " + std::to_wstring(line + 1) + L", Spalte " + std::to_wstring(caret - lineStart + 1));
-  SetStatusPart(2, EncodingLabel(encoding_));
-}
-
-void EditorWindow::SetStatusPart(int part, const std::wstring& text) {
-  SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
+  // A notice comes first, where the user looks, until the user moves on.
+  status_.Show(notice_.empty() ? WarningsFor(line.text) : std::vector<LineWarning>(),
+               notice_.empty() ? ExplainLine(line.text) : notice_,
+               L"Zeile " + std::to_wstring(line.number + 1) + L", Spalte " + std::to_wstring(line.column + 1),
+               EncodingLabel(encoding_));
 }
 
 // --- helpers ------------------------------------------------------------------------
-
-std::wstring EditorWindow::Text() const {
-  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(edit_));
-  std::wstring text(length + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-bool EditorWindow::Modified() const { return SendMessageW(edit_, EM_GETMODIFY, 0, 0) != 0; }
 
 int EditorWindow::Ask(const std::wstring& question, UINT buttons) const {
   return MessageBoxW(window_, question.c_str(), ProgramName, buttons);

@@ -1,6 +1,7 @@
-// BrindleEdit's main window: a script in an edit control, the five command
-// dialogs of Brindlework.dll behind a menu, and a status line that explains
-// the command line under the caret.
+// BrindleEdit's main window: a script in a rich edit control, the five
+// command dialogs of Brindlework.dll behind a menu, and a status line that
+// explains the command line under the caret and warns where it will
+// misbehave.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +9,11 @@
 #include <string>
 
 #include "hosts/brindle_edit/command_library.h"
+#include "hosts/brindle_edit/find_dialog.h"
 #include "hosts/brindle_edit/owned_handles.h"
+#include "hosts/brindle_edit/script_edit.h"
 #include "hosts/brindle_edit/script_text.h"
+#include "hosts/brindle_edit/status_line.h"
 
 namespace brindle_edit {
 
@@ -43,20 +47,22 @@ class EditorWindow {
   void NewScript();
   void OpenScript();
   void RunScript();
+  // A UTF-8 script is saved in the console's code page first, if the user
+  // agrees; false when the script is not to run.
+  bool ReadyForConsole();
+  void FindNext();
 
   void InsertCommand(const char* command);
   void ShowHelp();
   void UpdateTitle();
   void UpdateStatus(bool force);
-  void SetStatusPart(int part, const std::wstring& text);
 
-  std::wstring Text() const;
-  bool Modified() const;
   int Ask(const std::wstring& question, UINT buttons) const;
 
   HWND window_ = nullptr;
-  HWND edit_ = nullptr;
-  HWND status_ = nullptr;
+  ScriptEdit edit_;
+  StatusLine status_;
+  FindDialog find_;
   OwnedFont font_;
   OwnedAccelerators accelerators_;
   std::wstring programFolder_;
@@ -65,7 +71,7 @@ class EditorWindow {
   ScriptEncoding encoding_ = ScriptEncoding::ConsoleOem;
   bool commandRunning_ = false;
   // What the status line shows now, to update it only on change.
-  DWORD shownCaret_ = static_cast<DWORD>(-1);
+  LONG shownCaret_ = -1;
   unsigned changes_ = 0, shownChanges_ = static_cast<unsigned>(-1);
   std::wstring notice_;  // a one-time message that replaces the explanation
 };

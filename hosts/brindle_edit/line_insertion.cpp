@@ -4,25 +4,21 @@
 
 namespace brindle_edit {
 
-LineInsertion InsertLine(std::wstring_view document, std::size_t caret, std::wstring_view line) {
+LineInsertion InsertLine(std::wstring_view document, std::size_t caret, std::wstring_view line,
+                         std::wstring_view lineBreak) {
   caret = std::min(caret, document.size());
+  // Between the two characters of "\r\n" is the end of that line.
+  if (caret > 0 && caret < document.size() && document[caret - 1] == L'\r' && document[caret] == L'\n') --caret;
   LineInsertion insertion;
-  const bool atLineStart = caret == 0 || document[caret - 1] == L'\n';
-  if (atLineStart) {
+  if (caret == 0 || document[caret - 1] == L'\n' || document[caret - 1] == L'\r') {
     insertion.position = caret;
-    insertion.text.assign(line).append(L"\r\n");
+    insertion.text.assign(line).append(lineBreak);
     insertion.caretAfter = caret + line.size();
     return insertion;
   }
-  std::size_t lineEnd = document.find(L'\n', caret);
-  if (lineEnd == std::wstring_view::npos) {
-    lineEnd = document.size();
-  } else if (lineEnd > 0 && document[lineEnd - 1] == L'\r') {
-    --lineEnd;
-  }
-  insertion.position = lineEnd;
-  insertion.text.assign(L"\r\n").append(line);
-  insertion.caretAfter = lineEnd + insertion.text.size();
+  insertion.position = std::min(document.find_first_of(L"\r\n", caret), document.size());
+  insertion.text.assign(lineBreak).append(line);
+  insertion.caretAfter = insertion.position + insertion.text.size();
   return insertion;
 }
 

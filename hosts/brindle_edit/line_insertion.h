@@ -16,7 +16,9 @@ struct LineInsertion {
 
 // With the caret at the start of a line the new line goes above that line,
 // otherwise below the caret's line. The caret ends at the end of the new
-// line, so that a second command follows the first. Lines end in "\r\n".
-LineInsertion InsertLine(std::wstring_view document, std::size_t caret, std::wstring_view line);
+// line, so that a second command follows the first. A line ends in "\r\n",
+// "\n" or "\r" (the rich edit control's own); the new one in `lineBreak`.
+LineInsertion InsertLine(std::wstring_view document, std::size_t caret, std::wstring_view line,
+                         std::wstring_view lineBreak = L"\r\n");
 
 }  // namespace brindle_edit

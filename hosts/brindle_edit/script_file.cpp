@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "hosts/brindle_edit/owned_handles.h"
+#include "hosts/console_code_page.h"
 
 namespace brindle_edit {
 
@@ -22,15 +23,13 @@ std::wstring Decode(std::string_view bytes, UINT codePage) {
 }
 
 std::string Encode(std::wstring_view text, UINT codePage) {
+  if (codePage == CP_OEMCP) return hosts::ToConsoleCodePage(text);
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
   std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
   WideCharToMultiByte(codePage, 0, text.data(), size, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
   return bytes;
 }
-
-// Scripts are small; a file beyond this is not one and would not fit an edit control.
-constexpr LONGLONG LargestScript = 64LL * 1024 * 1024;
 
 }  // namespace
 
@@ -43,7 +42,7 @@ Script ReadScript(const std::wstring& path, DWORD& error) {
     error = GetLastError();
     return {};
   }
-  if (size.QuadPart > LargestScript) {
+  if (size.QuadPart > static_cast<LONGLONG>(LargestScript)) {
     error = ERROR_FILE_TOO_LARGE;
     return {};
   }
@@ -66,22 +65,14 @@ Script ReadScript(const std::wstring& path, DWORD& error) {
 }
 
 std::wstring CharactersLost(std::wstring_view text, ScriptEncoding encoding) {
-  if (encoding == ScriptEncoding::Utf8WithMark) return {};
   std::wstring lost;
-  for (wchar_t c : text) {
-    if (c < 0x80 || lost.find(c) != std::wstring::npos) continue;
-    BOOL usedDefault = FALSE;
-    char bytes[8];
-    // Without best fit, "€" does not quietly become "E": it is reported.
-    WideCharToMultiByte(CP_OEMCP, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof bytes, nullptr, &usedDefault);
-    if (usedDefault) lost.push_back(c);
-  }
+  if (encoding == ScriptEncoding::ConsoleOem) hosts::ToConsoleCodePage(text, &lost);
   return lost;
 }
 
 DWORD WriteScript(const std::wstring& path, std::wstring_view text, ScriptEncoding encoding) {
   std::string bytes = encoding == ScriptEncoding::Utf8WithMark ? std::string("\xEF\xBB\xBF") : std::string();
-  bytes += Encode(text, CodePageOf(encoding));
+  bytes += Encode(WithFinalLineBreak(text), CodePageOf(encoding));
   if (bytes.size() > std::numeric_limits<DWORD>::max()) return ERROR_FILE_TOO_LARGE;
 
   const std::wstring temporary = path + L".brindle-neu";

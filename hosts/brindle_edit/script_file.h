@@ -13,6 +13,9 @@
 
 namespace brindle_edit {
 
+// Scripts are small; a file beyond this is not one.
+inline constexpr std::size_t LargestScript = 64 * 1024 * 1024;
+
 struct Script {
   std::wstring text;  // lines end in "\r\n"
   ScriptEncoding encoding = ScriptEncoding::ConsoleOem;
@@ -26,7 +29,8 @@ Script ReadScript(const std::wstring& path, DWORD& error);
 std::wstring CharactersLost(std::wstring_view text, ScriptEncoding encoding);
 
 // Writes into a new file beside the old one and then replaces it, so that a
-// failed write never leaves half a script. Returns the system error code, 0
+// failed write never leaves half a script. The file ends with a line break
+// (WithFinalLineBreak); characters the encoding lacks become "?". Returns the system error code, 0
 // on success.
 DWORD WriteScript(const std::wstring& path, std::wstring_view text, ScriptEncoding encoding);
 

@@ -30,4 +30,10 @@ std::wstring WithCrLf(std::wstring_view text) {
   return result;
 }
 
+std::wstring WithFinalLineBreak(std::wstring_view text) {
+  std::wstring saved(text);
+  if (!saved.empty() && saved.back() != L'\n' && saved.back() != L'\r') saved.append(L"\r\n");
+  return saved;
+}
+
 }  // namespace brindle_edit

@@ -18,4 +18,9 @@ std::string_view WithoutMark(std::string_view bytes);
 // Every line break as "\r\n": lone "\n" and lone "\r" included.
 std::wstring WithCrLf(std::wstring_view text);
 
+// The text as it is saved: a script that does not end with a line break gets
+// one, so that a line appended later (brindle --oem echo >> skript.bat)
+// starts a line of its own. An empty script stays empty.
+std::wstring WithFinalLineBreak(std::wstring_view text);
+
 }  // namespace brindle_edit

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "hosts/brindle_edit/colour_names.h"
+
 namespace {
 
 // Every object of the file by its path ("/echo.htm"), read whole on demand.
@@ -105,6 +107,8 @@ TEST(HelpFile, EveryCommandPageAndTheStartPageHaveTheirTitleInWindows1252) {
       {"/title.htm", "title – Fenstertitel setzen"},
       {"/xcopy.htm", "xcopy – Dateien und Ordner kopieren"},
       {"/index.htm", "Brindlework – Hilfe"},
+      {"/brindleedit.htm", "BrindleEdit – der Skript-Editor"},
+      {"/brindle.htm", "brindle.exe – die Dialoge von der Eingabeaufforderung"},
   };
   for (const auto& [path, title] : titles) {
     const std::string page = Help().Read(path);
@@ -134,10 +138,25 @@ TEST(HelpFile, OpensOnTheStartPageWithContentsThatListEveryCommand) {
   EXPECT_EQ(records[4].substr(0, 4), std::string("\x07\x04\0\0", 4)) << "German, 0x407";
 
   const std::string contents = Help().Read("/Hilfe.hhc"), start = Help().Read("/index.htm");
-  for (const char* page : {"index.htm", "chkdsk.htm", "color.htm", "echo.htm", "title.htm", "xcopy.htm"})
+  const std::string index = Help().Read("/Hilfe.hhk");
+  for (const char* page : {"chkdsk.htm", "color.htm", "echo.htm", "title.htm", "xcopy.htm", "brindleedit.htm", "brindle.htm"}) {
     EXPECT_NE(contents.find("\"Local\" value=\"" + std::string(page) + "\""), std::string::npos) << page;
-  for (const char* page : {"chkdsk.htm", "color.htm", "echo.htm", "title.htm", "xcopy.htm"})
     EXPECT_NE(start.find("href=\"" + std::string(page) + "\""), std::string::npos) << page;
+  }
+  EXPECT_NE(index.find("\"Local\" value=\"brindleedit.htm\""), std::string::npos);
+  EXPECT_NE(index.find("\"Local\" value=\"brindle.htm\""), std::string::npos);
+  EXPECT_EQ(start.find("chcp 1252</code>)"), std::string::npos) << "the start page no longer advises chcp 1252";
+}
+
+// The editor's status line names the colours as the help page does.
+TEST(HelpFile, TheColourTableNamesTheColoursAsTheEditorDoes) {
+  const std::string page = Help().Read("/color.htm");
+  for (std::size_t digit = 0; digit < brindle_edit::ColourNames.size(); ++digit) {
+    std::string name;  // the names' characters are all below 256: code page 1252 bytes
+    for (wchar_t c : brindle_edit::ColourNames[digit]) name.push_back(static_cast<char>(c));
+    const std::string row = "<td>" + std::string(1, "0123456789ABCDEF"[digit]) + "</td><td>" + name + "</td>";
+    EXPECT_NE(page.find(row), std::string::npos) << row;
+  }
 }
 
 TEST(HelpFile, EveryLinkInsideNamesAnObjectAndAnchorOfTheFile) {

@@ -1,6 +1,7 @@
 // BrindleEdit.exe as a user works it: a script opened from the command
-// line, command lines inserted with the library's dialogs, undo, save,
-// reopen, and a run in the console with its umlauts intact.
+// line, command lines inserted with the library's dialogs, undo and redo,
+// warnings in the status line, find, save, reopen, and a run in the console
+// with its umlauts intact.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -85,11 +86,19 @@ class Editor {
   Editor& operator=(const Editor&) = delete;
 
   HWND Window() const { return window_; }
+  HWND Edit() const { return edit_; }
+  HWND StatusLine() const { return status_; }
   std::wstring Text() const { return WideText(edit_); }
+  // The status line's first part: the first warning, or the explanation.
   std::wstring Status() const { return WideText(status_); }
   bool WaitForText(const std::wstring& expected) const {
     return support::WaitUntil([&] { return Text() == expected; });
   }
+  bool WaitForStatus(const std::wstring& expected) const {
+    return support::WaitUntil([&] { return Status() == expected; });
+  }
+  // Keys typed before the text has the focus would be lost.
+  bool WaitForEditFocus() const { return support::WaitForKeyboardFocus(edit_); }
   // Closes the window as the user would and returns the exit code.
   DWORD Close() {
     PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -133,13 +142,17 @@ class BrindleEdit : public ::testing::Test {
 
 // Scripts are read and written in the console's code page (437 in Wine's
 // C locale, 850 on a German Windows: the umlauts have the same bytes).
-TEST_F(BrindleEdit, InsertUndoSaveAndReopen) {
+// Every inserted line is an undo step of its own, apart from the typing
+// around it.
+TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
   const std::wstring script = Path(L"skript.bat");
   WriteBytes(script, "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
+  const std::wstring original = L"echo Grüße\r\nrem Ende\r\n", withEcho = L"echo Grüße\r\necho Wörter & mehr\r\nrem Ende\r\n",
+                     typed = L"echo Grüße\r\necho Wörter & mehr!\r\nrem Ende\r\n";
   {
     Editor editor(script);
     ASSERT_NE(editor.Window(), nullptr);
-    EXPECT_EQ(editor.Text(), L"echo Grüße\r\nrem Ende\r\n");
+    EXPECT_EQ(editor.Text(), original);
 
     support::PressKey(VK_HOME, {VK_CONTROL});
     support::PressKey(VK_DOWN);
@@ -148,13 +161,15 @@ TEST_F(BrindleEdit, InsertUndoSaveAndReopen) {
       support::TypeText("Wörter & mehr");
       support::ClickGadget(dialog, 3);
     });
-    const std::wstring withEcho = L"echo Grüße\r\necho Wörter & mehr\r\nrem Ende\r\n";
     EXPECT_TRUE(editor.WaitForText(withEcho)) << "above the caret's line";
-    EXPECT_TRUE(support::WaitUntil([&] { return editor.Status().find(L"Achtung") != std::wstring::npos; }))
-        << "the & is pointed out";
+    EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &")) << "the warning, first and in full";
+    ASSERT_TRUE(editor.WaitForEditFocus());
+    support::TypeText("!");
+    EXPECT_TRUE(editor.WaitForText(typed));
 
     WorkDialog(editor, '2', "Color", [](HWND dialog) { support::ClickGadget(dialog, 10); });  // "Abbrechen"
-    EXPECT_EQ(editor.Text(), withEcho) << "a cancelled dialog inserts nothing";
+    EXPECT_TRUE(editor.WaitForStatus(L"Abgebrochen: nichts eingefügt"));
+    EXPECT_EQ(editor.Text(), typed) << "a cancelled dialog inserts nothing";
 
     WorkDialog(editor, '5', "XCOPY", [](HWND dialog) {
       HWND source = GetDlgItem(dialog, 1);
@@ -164,19 +179,93 @@ TEST_F(BrindleEdit, InsertUndoSaveAndReopen) {
     char firstDrive = 'A';
     while (!(GetLogicalDrives() & (1u << (firstDrive - 'A')))) ++firstDrive;
     const std::wstring xcopy = std::wstring(L"xcopy \"") + static_cast<wchar_t>(firstDrive) + L":\\*.*\" \"\" /D /E /V /Q /H /R /Y";
-    EXPECT_TRUE(editor.WaitForText(L"echo Grüße\r\necho Wörter & mehr\r\n" + xcopy + L"\r\nrem Ende\r\n"))
+    EXPECT_TRUE(editor.WaitForText(L"echo Grüße\r\necho Wörter & mehr!\r\n" + xcopy + L"\r\nrem Ende\r\n"))
         << "below the line the caret ended on";
+    EXPECT_TRUE(editor.WaitForStatus(L"Ziel fehlt")) << "the new line's warning, not the notice of the cancel";
 
-    support::PressKey('Z', {VK_CONTROL});
-    EXPECT_TRUE(editor.WaitForText(withEcho)) << "undo takes the insertion back";
+    for (const auto& [key, expected] : {std::pair{'Z', typed}, {'Z', withEcho}, {'Z', original}, {'Y', withEcho},
+                                        {'Y', typed}, {'Z', withEcho}}) {
+      support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
+      EXPECT_TRUE(editor.WaitForText(expected)) << "after Ctrl+" << key;
+    }
     support::PressKey('S', {VK_CONTROL});
     EXPECT_TRUE(support::WaitUntil([&] { return Bytes(script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
     EXPECT_EQ(editor.Close(), 0u);
   }
   Editor reopened(script);
   ASSERT_NE(reopened.Window(), nullptr);
-  EXPECT_EQ(reopened.Text(), L"echo Grüße\r\necho Wörter & mehr\r\nrem Ende\r\n");
+  EXPECT_EQ(reopened.Text(), withEcho);
   EXPECT_EQ(reopened.Close(), 0u);
+}
+
+// A visible tooltip of the process with that text.
+HWND WaitForTip(DWORD process, const std::wstring& text) {
+  HWND found = nullptr;
+  support::WaitUntil([&] {
+    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip && !found;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(tip, &owner);
+      if (owner == process && IsWindowVisible(tip) && WideText(tip) == text) found = tip;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+// The view follows the caret along a line of 6,000 characters; a warning's
+// tip stays on the screen with the editor in its lower right corner; Ctrl+F
+// finds with the system's find dialog, worked with keys.
+TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
+  const std::wstring script = Path(L"lang.bat");
+  WriteBytes(script, "echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n");
+  Editor editor(script);
+  ASSERT_NE(editor.Window(), nullptr);
+  RECT frame;
+  GetWindowRect(editor.Window(), &frame);
+  SetWindowPos(editor.Window(), nullptr, GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left),
+               GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+
+  support::PressKey(VK_END);
+  GUITHREADINFO caret = {};
+  caret.cbSize = sizeof caret;
+  RECT view;
+  GetClientRect(editor.Edit(), &view);
+  EXPECT_TRUE(support::WaitUntil([&] {
+    return GetGUIThreadInfo(GetWindowThreadProcessId(editor.Edit(), nullptr), &caret) && caret.hwndCaret == editor.Edit() &&
+           caret.rcCaret.left > view.right / 2 && caret.rcCaret.right <= view.right;
+  })) << "caret at " << caret.rcCaret.left << " in a view " << view.right << " wide";
+  EXPECT_TRUE(editor.WaitForStatus(L"% verdoppeln"));
+
+  RECT status;
+  GetWindowRect(editor.StatusLine(), &status);
+  support::MoveTo({status.left + 20, (status.top + status.bottom) / 2});
+  HWND tip = WaitForTip(editor.ProcessId(), L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
+                                            L"einzelnes % verschwindet samt dem Text bis zum nächsten %. Für ein "
+                                            L"Prozentzeichen schreiben Sie %% (100%%, C:\\100%%\\).");
+  ASSERT_NE(tip, nullptr);
+  RECT shown;
+  GetWindowRect(tip, &shown);
+  EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= GetSystemMetrics(SM_CXSCREEN) &&
+              shown.bottom <= GetSystemMetrics(SM_CYSCREEN));
+  support::PressKey(VK_DOWN);
+  EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &"));
+
+  support::PressKey('F', {VK_CONTROL});
+  HWND find = nullptr;
+  ASSERT_TRUE(support::WaitUntil([&] {  // GW_ENABLEDPOPUP gave no window here (Wine 8): the owned one is looked for
+    for (find = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); find; find = FindWindowExW(nullptr, find, L"#32770", nullptr))
+      if (GetWindow(find, GW_OWNER) == editor.Window() && IsWindowVisible(find)) return true;
+    return false;
+  }));
+  ASSERT_TRUE(support::WaitUntil([&] { return GetParent(support::FocusIn(find)) == find; }));
+  support::TypeText("zwei");
+  support::PressKey(VK_RETURN);
+  support::PressKey(VK_ESCAPE);
+  ASSERT_TRUE(support::WaitForWindowGone(find));
+  ASSERT_TRUE(editor.WaitForEditFocus());
+  support::TypeText("drei");  // over the found word
+  EXPECT_TRUE(editor.WaitForText(L"echo " + std::wstring(6000, L'x') + L" 100%\r\ntitle a & b\r\nrem drei\r\n"));
 }
 
 // The editor keeps its own folder as the current directory, so the dialogs'
@@ -224,19 +313,35 @@ TEST_F(BrindleEdit, DialogHelpFindsTheHelpFileBesideTheEditor) {
   EXPECT_EQ(editor.Close(), 0u);
 }
 
+// cmd.exe reads the script in the console's code page: only a script
+// written in it names the file with its umlauts. A new script is saved
+// first, with a final line break; a UTF-8 one after the user agrees to save
+// it in the console's code page.
 TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
-  const std::wstring script = Path(L"neu.bat");  // not on disk yet: F5 saves it first
-  Editor editor(script);
-  ASSERT_NE(editor.Window(), nullptr);
-  support::TypeText("echo x> Grüße.txt");
-  ASSERT_TRUE(editor.WaitForText(L"echo x> Grüße.txt"));
-  support::PressKey(VK_F5);
-  // cmd.exe reads the script in the console's code page: only a script
-  // written in it names the file with its umlauts.
-  EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesW(Path(L"Grüße.txt").c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
-  EXPECT_EQ(Bytes(script), "echo x> Gr\x81\xE1" "e.txt");
-  EndDescendants(editor.ProcessId());
-  EXPECT_EQ(editor.Close(), 0u);
+  struct Case {
+    const wchar_t* name;
+    const char* bytes;  // on disk before; null: not there yet
+    const char* typed;
+  };
+  for (const Case& c : {Case{L"neu.bat", nullptr, "echo x> Grüße.txt"},
+                        Case{L"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {
+    const std::wstring script = Path(c.name), made = Path(L"Grüße.txt");
+    if (c.bytes) WriteBytes(script, c.bytes);
+    Editor editor(script);
+    ASSERT_NE(editor.Window(), nullptr);
+    support::TypeText(c.typed);
+    ASSERT_TRUE(editor.WaitForText(L"echo x> Grüße.txt" + std::wstring(c.bytes ? L"\r\n" : L"")));
+    support::PressKey(VK_F5);
+    if (c.bytes) {
+      ASSERT_NE(support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.ProcessId()), nullptr);
+      support::PressKey(VK_RETURN);  // "Ja": save in the console's code page
+    }
+    EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesW(made.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+    EXPECT_EQ(Bytes(script), "echo x> Gr\x81\xE1" "e.txt\r\n");
+    EndDescendants(editor.ProcessId());
+    EXPECT_EQ(editor.Close(), 0u);
+    DeleteFileW(made.c_str());
+  }
 }
 
 }  // namespace

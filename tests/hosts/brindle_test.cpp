@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "tests/support/library_host.h"
@@ -13,19 +15,23 @@ namespace {
 
 struct Finished {
   DWORD exitCode = STILL_ACTIVE;
-  std::string output;
+  std::string output, errors;  // standard output and standard error
 };
 
 // Runs brindle.exe with `arguments`; `user` works its dialogs meanwhile.
+// Standard error goes to a file, read once the program has ended.
 Finished RunBrindle(const std::string& arguments, const std::function<void(DWORD process)>& user = nullptr) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;
   CreatePipe(&readEnd, &writeEnd, &inherit, 0);
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  const char* errorsFile = "brindle-stderr.txt";
+  HANDLE errors = CreateFileA(errorsFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = writeEnd;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = errors;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   std::string commandLine = "brindle.exe " + arguments;
   PROCESS_INFORMATION process = {};
@@ -44,6 +50,11 @@ Finished RunBrindle(const std::string& arguments, const std::function<void(DWORD
   }
   if (writeEnd) CloseHandle(writeEnd);
   CloseHandle(readEnd);
+  CloseHandle(errors);
+  std::ifstream file(errorsFile, std::ios::binary);
+  finished.errors.assign(std::istreambuf_iterator<char>(file), {});
+  file.close();
+  DeleteFileA(errorsFile);
   return finished;
 }
 
@@ -59,22 +70,36 @@ void Answer(DWORD process, const char* title, const char* text, int button) {
 constexpr int AddButton = 3, CancelButton = 4;
 
 TEST(Brindle, ListHelpAndWrongUsage) {
-  const Finished list = RunBrindle("--list");
-  EXPECT_EQ(list.exitCode, 0u);
-  EXPECT_EQ(list.output, "chkdsk\r\ncolor\r\necho\r\ntitle\r\nxcopy\r\n");
-  const Finished wrong = RunBrindle("dir");
-  EXPECT_EQ(wrong.exitCode, 2u);
-  EXPECT_NE(wrong.output.find("unbekannter Befehl dir"), std::string::npos);
-  EXPECT_NE(wrong.output.find("Aufruf: brindle"), std::string::npos);
+  struct Case {
+    const char* arguments;
+    DWORD exitCode;
+    const char* output;  // what standard output starts with
+    const char* errors;  // a part of standard error
+  };
+  for (const Case& c : {Case{"--list", 0, "chkdsk\r\ncolor\r\necho\r\ntitle\r\nxcopy\r\n", ""},
+                        Case{"/?", 0, "Aufruf: brindle", ""},
+                        Case{"dir", 2, "", "brindle: unbekannter Befehl dir\r\n\r\nAufruf: brindle"}}) {
+    const Finished finished = RunBrindle(c.arguments);
+    EXPECT_EQ(finished.exitCode, c.exitCode) << c.arguments;
+    EXPECT_TRUE(finished.output.starts_with(c.output)) << c.arguments << ": " << finished.output;
+    EXPECT_NE(finished.errors.find(c.errors), std::string::npos) << c.arguments << ": " << finished.errors;
+  }
 }
 
-TEST(Brindle, LinesInTheConsoleCodePageWithoutAFinalBreak) {
+// The lines as the dialogs gave them, in the console's code page, where "€"
+// and "Š" become "?" (not a look-alike "S"); the editor's warnings and the
+// lost characters on standard error, in the library's code page 1252.
+TEST(Brindle, LinesInTheConsoleCodePageWithWarningsOnStandardError) {
   const Finished finished = RunBrindle("-n --oem echo TITLE", [](DWORD process) {
-    Answer(process, "Echo", "Grüße", AddButton);
+    Answer(process, "Echo", "Grüße 100% & €Š", AddButton);
     Answer(process, "Title", "Test", AddButton);
   });
   EXPECT_EQ(finished.exitCode, 0u);
-  EXPECT_EQ(finished.output, "echo Gr\x81\xE1" "e\r\ntitle Test");  // code page 437 or 850 alike
+  EXPECT_EQ(finished.output, "echo Gr\x81\xE1" "e 100% & ??\r\ntitle Test");  // code page 437 or 850 alike
+  for (const char* part : {"Achtung bei „echo Grüße 100% & €Š“:\r\n  Sonderzeichen &: ", "\r\n  % verdoppeln: ",
+                           "sie werden zu „?“: € Š\r\n"})
+    EXPECT_NE(finished.errors.find(part), std::string::npos) << part << " in " << finished.errors;
+  EXPECT_EQ(finished.errors.find("title Test"), std::string::npos) << "no warning for a sound line";
 }
 
 TEST(Brindle, ACancelledDialogEndsTheRunWithExitCode1) {

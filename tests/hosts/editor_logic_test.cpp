@@ -1,8 +1,10 @@
 // The editor's window-free rules: where an inserted line goes, what the
-// status line says about a line, and how a script's bytes are read.
+// status line says about a line and where it warns, and how a script's
+// bytes are read and saved.
 #include <gtest/gtest.h>
 
 #include "hosts/brindle_edit/command_explanation.h"
+#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/script_text.h"
 
@@ -15,6 +17,7 @@ TEST(LineInsertion, AlwaysALineOfItsOwn) {
     const wchar_t* document;
     std::size_t caret;
     const wchar_t* expected;  // the document after, with | at the caret
+    const wchar_t* lineBreak = L"\r\n";
   };
   const Case cases[] = {
       {L"", 0, L"echo x|\r\n"},
@@ -25,10 +28,12 @@ TEST(LineInsertion, AlwaysALineOfItsOwn) {
       {L"abc\r\n", 5, L"abc\r\necho x|\r\n"},            // the empty last line
       {L"a\nb", 1, L"a\r\necho x|\nb"},                  // a bare line feed ends a line too
       {L"ab", 99, L"ab\r\necho x|"},                     // a caret beyond the end
+      {L"ab\rcd", 3, L"ab\recho x|\rcd", L"\r"},         // the rich edit control's own line ends
+      {L"ab\rcd", 4, L"ab\rcd\recho x|", L"\r"},
   };
   for (const Case& c : cases) {
     std::wstring document = c.document;
-    const LineInsertion insertion = InsertLine(document, c.caret, L"echo x");
+    const LineInsertion insertion = InsertLine(document, c.caret, L"echo x", c.lineBreak);
     document.insert(insertion.position, insertion.text);
     document.insert(insertion.caretAfter, L"|");
     EXPECT_EQ(document, c.expected) << "caret " << c.caret;
@@ -43,26 +48,71 @@ TEST(CommandExplanation, EachCommandAndSwitch) {
   const Case cases[] = {
       {L"echo Hallo Welt", L"echo: gibt „Hallo Welt“ aus"},
       {L"  @ECHO.", L"echo.: gibt eine leere Zeile aus"},
+      {L"echo/", L"echo/: gibt eine leere Zeile aus"},
+      {L"echo:Ende gut", L"echo:: gibt „Ende gut“ aus"},
       {L"echo off", L"echo off: schaltet die Befehlsanzeige aus"},
-      {L"echo a & b > c", L"echo: gibt „a & b > c“ aus – Achtung, Sonderzeichen der Konsole: & > "
-                          L"(mit ^ davor werden sie angezeigt, % als %%)"},
-      {L"title 100%", L"title: setzt den Titel des Konsolenfensters auf „100%“ – Achtung, Sonderzeichen der "
-                      L"Konsole: % (mit ^ davor werden sie angezeigt, % als %%)"},
+      {L"echo   ", L"echo: zeigt, ob die Befehlsanzeige ein- oder ausgeschaltet ist"},
+      {L"echo a & b > c", L"echo: gibt „a & b > c“ aus"},
+      {L"title 100%", L"title: setzt den Titel des Konsolenfensters auf „100%“"},
       {L"color 9F", L"color: Hintergrund Blau (9), Text Weiß (F)"},
-      {L"color aa", L"color: Hintergrund Grün (a), Text Grün (a) – gleiche Farben: color ändert nichts"},
-      {L"color 9G", L"color: „9G“ ist keine Farbangabe (zwei Hexziffern: Hintergrund, dann Text)"},
-      {L"chkdsk C: /f /R /l:4096 /q",
+      {L"color 56", L"color: Hintergrund Violett (5), Text Olivgrün (6)"},
+      {L"color aB", L"color: Hintergrund Hellgrün (a), Text Türkis (B)"},
+      {L"color 1", L"color: Hintergrund Schwarz (0), Text Dunkelblau (1)"},
+      {L"color 0", L"color: Hintergrund Schwarz (0), Text Schwarz (0) – gleiche Farben: color ändert nichts"},
+      {L"color 9G", L"color: „9G“ ist keine Farbangabe (zwei Hexziffern: Hintergrund, dann Text; eine allein ist "
+                    L"die Textfarbe)"},
+      {L"chkdsk C: /f /R /l:4096 /l /q",
        L"chkdsk: prüft Laufwerk C:; /f Fehler beheben; /R fehlerhafte Sektoren suchen, lesbare Daten retten "
-       L"(mit /f); /l:4096 Größe der Protokolldatei anzeigen; „/q“ unbekannt"},
-      {L"chkdsk", L"chkdsk: prüft das aktuelle Laufwerk"},
-      {L"xcopy \"C:\\Eigene Daten\\*.*\" \"D:\\Sicherung\\\" /D /EXCLUDE: /-Y",
+       L"(mit /f); /l:4096 Größe der Protokolldatei auf 4096 KB setzen; /l Größe der Protokolldatei anzeigen; "
+       L"„/q“ unbekannt"},
+      {L"chkdsk /f:1", L"chkdsk: prüft das aktuelle Laufwerk; „/f:1“ unbekannt"},
+      {L"xcopy \"C:\\Eigene Daten\\*.*\" \"D:\\Sicherung\\\" /D /D:01-31-2026 /EXCLUDE:a.txt /-Y",
        L"xcopy: kopiert „C:\\Eigene Daten\\*.*“ nach „D:\\Sicherung\\“; /D nur Dateien, die neuer sind als im "
-       L"Ziel; /EXCLUDE: Dateien aus einer Ausschlussliste überspringen; /-Y vor dem Überschreiben nachfragen"},
+       L"Ziel; /D:01-31-2026 nur Dateien, die am 01-31-2026 oder später geändert wurden; /EXCLUDE:a.txt Dateien "
+       L"überspringen, deren Pfad eine Zeile aus a.txt enthält; /-Y vor dem Überschreiben nachfragen"},
       {L"xcopy \"C:\\*.*\" \"\"", L"xcopy: kopiert „C:\\*.*“ in den aktuellen Ordner"},
       {L"echoes", L""},
       {L"rem echo x", L""},
   };
   for (const Case& c : cases) EXPECT_EQ(ExplainLine(c.line), c.expected);
+  EXPECT_EQ(ExplainLine(L"echo " + std::wstring(6000, L'x')), L"echo: gibt „" + std::wstring(59, L'x') + L"…“ aus")
+      << "a long text is shortened, so that the status line and its tip show the explanation whole";
+}
+
+TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
+  struct Case {
+    const wchar_t* line;
+    const wchar_t* labels;  // joined by |
+  };
+  const Case cases[] = {
+      {L"echo   ", L"echo ohne Text"},
+      {L"echo", L""},
+      {L"echo.", L""},
+      {L"echo a & b > c", L"Sonderzeichen & >"},
+      {L"title Teil 1 | Teil 2^", L"Sonderzeichen | ^"},
+      {L"echo a ^& b ^> c ^^ \"x & y\"", L""},
+      {L"echo 100%", L"% verdoppeln"},
+      {L"echo 50% und 20%", L"% verdoppeln"},
+      {L"echo 100%% %DATE% %1 %* %~dp0 %PFAD:~0,2%", L""},
+      {L"@echo & 5%", L"Sonderzeichen &|% verdoppeln"},
+      {L"rem 100% & mehr", L""},
+      {L"xcopy \"C:\\100%\\*.*\" \"D:\\Sicherung\\\"", L"% verdoppeln"},
+      {L"xcopy \"C:\\Daten\\*.*\" \"D:\\\" /D /EXCLUDE:", L"/EXCLUDE: ohne Datei"},
+      {L"xcopy \"C:\\Daten\\*.*\" \"D:\\\" /EXCLUDE:liste.txt", L""},
+      {L"xcopy \"*.*\" \"D:\\\"", L"Quelle ohne Ordner"},
+      {L"xcopy \"C:\\*.*\" \"\" /Y", L"Ziel fehlt"},
+      {L"xcopy \"*.*\" \"\"", L"Quelle ohne Ordner|Ziel fehlt|Quelle = Ziel"},
+      {L"XCOPY \"C:\\Daten\\*.*\" \"c:\\daten\"", L"Quelle = Ziel"},
+  };
+  for (const Case& c : cases) {
+    std::wstring labels;
+    for (const LineWarning& warning : WarningsFor(c.line)) {
+      labels.append(labels.empty() ? L"" : L"|").append(warning.label);
+      EXPECT_FALSE(warning.explanation.empty()) << warning.label;
+    }
+    EXPECT_EQ(labels, c.labels) << c.line;
+  }
+  EXPECT_TRUE(WarningsFor(L"echo a & b > c").front().explanation.ends_with(L"erscheint das Zeichen: ^& ^>."));
 }
 
 TEST(ScriptText, EncodingMarkAndLineBreaks) {
@@ -71,6 +121,8 @@ TEST(ScriptText, EncodingMarkAndLineBreaks) {
   EXPECT_EQ(DetectEncoding("echo \x81"), ScriptEncoding::ConsoleOem);
   EXPECT_EQ(DetectEncoding("\xEF\xBB"), ScriptEncoding::ConsoleOem);
   EXPECT_EQ(WithCrLf(L"a\nb\r\nc\rd\n\n"), L"a\r\nb\r\nc\r\nd\r\n\r\n");
+  for (const auto& [text, saved] : {std::pair{L"a", L"a\r\n"}, {L"a\r\n", L"a\r\n"}, {L"a\n", L"a\n"}, {L"", L""}})
+    EXPECT_EQ(WithFinalLineBreak(text), saved);
 }
 
 }  // namespace

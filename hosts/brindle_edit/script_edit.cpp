@@ -1,0 +1,122 @@
+#include "hosts/brindle_edit/script_edit.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+
+#include "hosts/brindle_edit/line_insertion.h"
+#include "hosts/brindle_edit/script_file.h"
+
+namespace brindle_edit {
+
+namespace {
+constexpr LPARAM UndoSteps = 500;
+}
+
+bool ScriptEdit::Create(HWND parent, int id, HFONT font) {
+  // Loaded by name from the system folder: the program imports only the
+  // system libraries it always finds.
+  richEdit_.reset(LoadLibraryW(L"msftedit.dll"));
+  if (!richEdit_) return false;
+  control_ = CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                 ES_AUTOHSCROLL | ES_NOHIDESEL,
+                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             GetModuleHandleW(nullptr), nullptr);
+  if (!control_) return false;
+  // Plain text: no formatting is pasted in or kept. The mode can only be
+  // set while the control is empty. Wine 8's msftedit takes it and undoes
+  // and redoes many steps.
+  SendMessageW(control_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO, 0);
+  SendMessageW(control_, EM_SETUNDOLIMIT, UndoSteps, 0);
+  // Lines are never wrapped: the view scrolls sideways with the caret, also
+  // along a line of thousands of characters (so in Wine 8).
+  SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);
+  SendMessageW(control_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(LargestScript));
+  SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+  return true;
+}
+
+std::wstring ScriptEdit::Text() const {
+  // WM_GETTEXT gives the rich edit control's line ends as "\r\n".
+  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(control_));
+  std::wstring text(length + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void ScriptEdit::SetText(const std::wstring& text) {
+  SetWindowTextW(control_, text.c_str());
+  SendMessageW(control_, EM_EMPTYUNDOBUFFER, 0, 0);
+  SetModified(false);
+}
+
+bool ScriptEdit::Modified() const { return SendMessageW(control_, EM_GETMODIFY, 0, 0) != 0; }
+
+void ScriptEdit::SetModified(bool modified) { SendMessageW(control_, EM_SETMODIFY, modified, 0); }
+
+CHARRANGE ScriptEdit::Selection() const {
+  CHARRANGE selection = {};
+  SendMessageW(control_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  return selection;
+}
+
+std::wstring ScriptEdit::Range(LONG first, LONG end) const {
+  std::wstring text(static_cast<std::size_t>(end - first) + 1, L'\0');
+  TEXTRANGEW range = {{first, end}, text.data()};
+  text.resize(static_cast<std::size_t>(SendMessageW(control_, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+  return text;
+}
+
+void ScriptEdit::InsertLineAtCaret(const std::wstring& line) {
+  // Positions count the control's line end "\r" as one character, as in
+  // its own text; "\r\n" would count two.
+  GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMCHARS, 1200};
+  const auto size = static_cast<LONG>(SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+  const LineInsertion insertion = InsertLine(Range(0, size), static_cast<std::size_t>(Selection().cpMax), line, L"\r");
+  const auto position = static_cast<LONG>(insertion.position), caret = static_cast<LONG>(insertion.caretAfter);
+  // The typing before and after the insertion are groups of their own.
+  // (Wine 8 ends a typing group at EM_REPLACESEL by itself; the documented
+  // way is this message.)
+  SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
+  CHARRANGE at = {position, position};
+  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+  SendMessageW(control_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insertion.text.c_str()));  // undoable
+  SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
+  at = {caret, caret};
+  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
+  SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+}
+
+ScriptEdit::CaretLine ScriptEdit::LineAtCaret() const {
+  const LONG caret = Selection().cpMax;
+  CaretLine line;
+  line.number = static_cast<int>(SendMessageW(control_, EM_EXLINEFROMCHAR, 0, caret));
+  const auto start = static_cast<LONG>(SendMessageW(control_, EM_LINEINDEX, line.number, 0));
+  const auto length = static_cast<LONG>(SendMessageW(control_, EM_LINELENGTH, start, 0));
+  line.column = caret - start;
+  line.caret = caret;
+  line.text = Range(start, start + length);
+  return line;
+}
+
+std::wstring ScriptEdit::SelectedText() const {
+  const CHARRANGE selection = Selection();
+  return Range(selection.cpMin, selection.cpMax);
+}
+
+bool ScriptEdit::FindNext(const std::wstring& what, DWORD flags) {
+  const CHARRANGE selection = Selection();
+  const bool down = (flags & FR_DOWN) != 0;
+  FINDTEXTEXW find = {};
+  find.chrg = down ? CHARRANGE{selection.cpMax, -1} : CHARRANGE{selection.cpMin, 0};
+  find.lpstrText = what.c_str();
+  if (SendMessageW(control_, EM_FINDTEXTEXW, flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD),
+                   reinterpret_cast<LPARAM>(&find)) < 0)
+    return false;
+  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&find.chrgText));
+  SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+  return true;
+}
+
+}  // namespace brindle_edit

@@ -1,0 +1,53 @@
+// The script's text: the system's rich edit control (msftedit.dll) in
+// plain-text mode, for undo and redo of many steps in which every inserted
+// command line is a step of its own.
+#pragma once
+
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+
+#include "hosts/brindle_edit/owned_handles.h"
+
+namespace brindle_edit {
+
+class ScriptEdit {
+ public:
+  // Makes the control as child `id` of `parent`; false without msftedit.dll.
+  bool Create(HWND parent, int id, HFONT font);
+  HWND Window() const { return control_; }
+
+  std::wstring Text() const;  // lines end in "\r\n"
+  // A new document: nothing to undo, nothing modified.
+  void SetText(const std::wstring& text);
+  bool Modified() const;
+  void SetModified(bool modified);
+
+  // `line` as a line of its own at the caret (see InsertLine), as one undo
+  // step that neither the typing before nor after it joins.
+  void InsertLineAtCaret(const std::wstring& line);
+
+  struct CaretLine {
+    int number = 0;       // from 0
+    LONG column = 0;      // from 0
+    LONG caret = 0;       // in the whole text
+    std::wstring text;    // without its line break
+  };
+  CaretLine LineAtCaret() const;
+  std::wstring SelectedText() const;
+
+  // Selects the next match of `what` after the selection (before it without
+  // FR_DOWN), with the find dialog's FR_MATCHCASE and FR_WHOLEWORD; false
+  // when there is none.
+  bool FindNext(const std::wstring& what, DWORD flags);
+
+ private:
+  CHARRANGE Selection() const;
+  std::wstring Range(LONG first, LONG end) const;
+
+  OwnedLibrary richEdit_;
+  HWND control_ = nullptr;
+};
+
+}  // namespace brindle_edit
