@@ -100,7 +100,6 @@ constexpr int NoIcon = 0;
 constexpr char SourceTip[] = "Quelle: Die zu kopierenden Dateien. Wählen sie hier bitte nur den Quell-Ordner aus.";
 constexpr char TargetTip[] = "Ziel: Position und/oder Name der neuen Dateien. Wählen sie hier bitte nur den Ziel-Ordner aus";
 constexpr char ChooserTitle[] = "Sie können nun einen neuen Ordern erstellen";
-constexpr int RightClick = 1;
 
 class XcopyDialog final : public plugin::CommandDialog {
  public:
@@ -140,7 +139,7 @@ class XcopyDialog final : public plugin::CommandDialog {
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int type) override {
     switch (gadget) {
       case TargetTree:
-        if (type == RightClick) {
+        if (type == toolkit::event_type::RightClick) {
           // The tree has selected the entry under the pointer; an empty
           // answer (cancelled) brings back the starting view. So does an
           // answer the tree cannot show (a network path, a folder gone

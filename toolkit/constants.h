@@ -11,40 +11,52 @@ namespace toolkit {
 inline constexpr int AnyNumber = -1;
 inline constexpr int DefaultColour = -1;
 
-// Event kinds returned by WaitEvent.
+// Event kinds returned by WaitEvent, with the names that event_names.cpp
+// gives them, so that a trace or a failing test reads "close", not "16".
+#define BRINDLE_EVENT_KINDS(KIND)                                                         \
+  KIND(None, 0, "none") /* a time-limited wait that saw no message */                    \
+  KIND(WindowMoved, 3, "moved")                                                           \
+  KIND(WindowSized, 5, "sized")                                                           \
+  KIND(BackgroundRepainted, 15, "background")                                             \
+  KIND(Close, 16, "close")                                                                \
+  KIND(Gadget, 13100, "gadget")                                                           \
+  KIND(Menu, 13101, "menu")                                                               \
+  KIND(WindowActivated, 13104, "activated")                                               \
+  KIND(Minimised, 13107, "minimised")                                                     \
+  KIND(Maximised, 13108, "maximised")                                                     \
+  KIND(Restored, 13109, "restored")
+
+// Event types that come with a gadget event, by what reports them: the
+// system's notification code of a control (BN_CLICKED is 0, EN_CHANGE 768)
+// or the toolkit's own report of the mouse and the focus.
+#define BRINDLE_EVENT_TYPES(TYPE)                                                         \
+  TYPE(None, -1, "none")                                                                  \
+  TYPE(Pressed, 0, "pressed") /* a button or box clicked, a tree or swatch left-clicked */ \
+  TYPE(RightClick, 1, "right click")                                                      \
+  TYPE(DoubleClick, 2, "double click")                                                    \
+  TYPE(RightDoubleClick, 3, "right double click")                                         \
+  TYPE(Changed, 768, "changed") /* a field's text, a tree's selected entry */             \
+  TYPE(FocusGained, 14000, "focus gained")                                                \
+  TYPE(FocusLost, 14001, "focus lost")                                                    \
+  TYPE(DragStarted, 14002, "drag started")
+
+#define BRINDLE_DEFINE_EVENT_NUMBER(name, number, text) inline constexpr int name = number;
 namespace event {
-inline constexpr int None = 0;  // a time-limited wait that saw no message
-inline constexpr int WindowMoved = 3;
-inline constexpr int WindowSized = 5;
-inline constexpr int BackgroundRepainted = 15;
-inline constexpr int Close = 16;
-inline constexpr int Gadget = 13100;
-inline constexpr int Menu = 13101;
-inline constexpr int WindowActivated = 13104;
-inline constexpr int Minimised = 13107;
-inline constexpr int Maximised = 13108;
-inline constexpr int Restored = 13109;
+BRINDLE_EVENT_KINDS(BRINDLE_DEFINE_EVENT_NUMBER)
 
 // Whether `number` is one of the kinds above. A system message with such an
 // identifier (WM_CLOSE is 16, WM_PAINT 15) is never passed through as itself.
 constexpr bool IsToolkitKind(int number) {
-  switch (number) {
-    case WindowMoved: case WindowSized: case BackgroundRepainted: case Close: case Gadget:
-    case Menu: case WindowActivated: case Minimised: case Maximised: case Restored:
-      return true;
-    default:
-      return false;
-  }
+#define BRINDLE_IS_EVENT_KIND(name, kind, text) (number == kind && kind != None) ||
+  return BRINDLE_EVENT_KINDS(BRINDLE_IS_EVENT_KIND) false;
+#undef BRINDLE_IS_EVENT_KIND
 }
 }  // namespace event
 
-// Event types that the toolkit itself reports with a gadget event.
 namespace event_type {
-inline constexpr int None = -1;
-inline constexpr int Pressed = 0;  // button and check box clicks (BN_CLICKED)
-inline constexpr int FocusGained = 14000;
-inline constexpr int FocusLost = 14001;
+BRINDLE_EVENT_TYPES(BRINDLE_DEFINE_EVENT_NUMBER)
 }  // namespace event_type
+#undef BRINDLE_DEFINE_EVENT_NUMBER
 
 // Private message a gadget posts to its window to report an event:
 // wParam = gadget number, lParam = event type.

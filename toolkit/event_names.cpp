@@ -13,19 +13,11 @@ struct Named {
   const char* name;
 };
 
+#define BRINDLE_EVENT_NAME(name, number, text) {number, text},
+
 // System message identifiers are written out here to keep windows.h away.
 constexpr Named Kinds[] = {
-    {event::None, "none"},
-    {event::WindowMoved, "moved"},
-    {event::WindowSized, "sized"},
-    {event::BackgroundRepainted, "background"},
-    {event::Close, "close"},
-    {event::Gadget, "gadget"},
-    {event::Menu, "menu"},
-    {event::WindowActivated, "activated"},
-    {event::Minimised, "minimised"},
-    {event::Maximised, "maximised"},
-    {event::Restored, "restored"},
+    BRINDLE_EVENT_KINDS(BRINDLE_EVENT_NAME)
     {0x0012, "WM_QUIT"},        {0x0100, "WM_KEYDOWN"},    {0x0101, "WM_KEYUP"},
     {0x0102, "WM_CHAR"},        {0x0104, "WM_SYSKEYDOWN"}, {0x0105, "WM_SYSKEYUP"},
     {0x0112, "WM_SYSCOMMAND"},  {0x0113, "WM_TIMER"},      {0x0200, "WM_MOUSEMOVE"},
@@ -33,12 +25,8 @@ constexpr Named Kinds[] = {
     {0x00A1, "WM_NCLBUTTONDOWN"},
 };
 
-constexpr Named Types[] = {
-    {event_type::Pressed, "pressed"},
-    {event_type::FocusGained, "focus gained"},
-    {event_type::FocusLost, "focus lost"},
-    {0x0300, "changed"},  // EN_CHANGE
-};
+constexpr Named Types[] = {BRINDLE_EVENT_TYPES(BRINDLE_EVENT_NAME)};
+#undef BRINDLE_EVENT_NAME
 
 std::string Lookup(const Named* first, const Named* last, int number) {
   for (; first != last; ++first)

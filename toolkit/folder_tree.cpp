@@ -599,7 +599,7 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   result = 0;
   switch (header->code) {
-    case NM_CLICK: ReportEvent(gadget, 0); return true;
+    case NM_CLICK: ReportEvent(gadget, event_type::Pressed); return true;
     case NM_RCLICK: {
       // The entry under the pointer becomes the selected one first.
       TVHITTESTINFO hit = {};
@@ -607,17 +607,17 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
       ScreenToClient(tree->control, &hit.pt);
       if (HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree->control, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))))
         SendMessageA(tree->control, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-      ReportEvent(gadget, 1);
+      ReportEvent(gadget, event_type::RightClick);
       return true;
     }
-    case NM_DBLCLK: ReportEvent(gadget, 2); return true;
+    case NM_DBLCLK: ReportEvent(gadget, event_type::DoubleClick); return true;
     case NM_RDBLCLK: return true;  // reported from the control's own message, as Wine 8 sends none
-    case TVN_SELCHANGEDA: ReportEvent(gadget, TreeSelectionChanged); return true;
+    case TVN_SELCHANGEDA: ReportEvent(gadget, event_type::Changed); return true;
     case TVN_BEGINDRAGA:
     case TVN_BEGINRDRAGA:
       SendMessageA(tree->control, TVM_SELECTITEM, TVGN_CARET,
                    reinterpret_cast<LPARAM>(reinterpret_cast<const NMTREEVIEWA*>(lParam)->itemNew.hItem));
-      ReportEvent(gadget, TreeDragStarted);
+      ReportEvent(gadget, event_type::DragStarted);
       return true;
     case TVN_ITEMEXPANDINGA: {
       const auto* expanding = reinterpret_cast<const NMTREEVIEWA*>(lParam);
@@ -639,7 +639,7 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
 }
 
 bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&) {
-  if (message == WM_RBUTTONDBLCLK) ReportEvent(gadget, 3);
+  if (message == WM_RBUTTONDBLCLK) ReportEvent(gadget, event_type::RightDoubleClick);
   if (message == WM_DESTROY) {
     if (FolderTree* tree = TreeOf(gadget)) {
       CloseNotice(*tree);

@@ -19,9 +19,9 @@ inline constexpr std::uint32_t NoLines = 0x4000000;
 inline constexpr std::uint32_t NoButtons = 0x8000000;
 }  // namespace tree_flag
 
-// Event types a folder tree reports besides its clicks (0 to 3).
-inline constexpr int TreeSelectionChanged = 768;
-inline constexpr int TreeDragStarted = 14002;
+// A tree reports its clicks (event types Pressed, RightClick, DoubleClick,
+// RightDoubleClick), Changed when the selected entry changed and
+// DragStarted (constants.h).
 
 // Creates the tree with its starting view, then applies `text` as set
 // gadget text does. Non-zero on success.

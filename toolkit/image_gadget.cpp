@@ -1,6 +1,6 @@
 // Image gadget: a static control that paints its image itself and reports
-// the mouse: a click (the static's own notification), a left double-click
-// (2), a right click (1), a right double-click (3) and a drag (14002).
+// the mouse: a click (the static's own notification), a left double-click,
+// a right click, a right double-click and a drag.
 #include <cstdlib>
 #include <utility>
 
@@ -12,10 +12,6 @@ namespace toolkit {
 namespace {
 
 constexpr DWORD ImageGadgetStyle = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
-constexpr int RightClicked = 1;
-constexpr int LeftDoubleClicked = 2;
-constexpr int RightDoubleClicked = 3;
-constexpr int Dragged = 14002;
 constexpr int SunkenEdgeRoom = 4;
 
 bool IsBitmap(HANDLE image) { return image && GetObjectType(image) == OBJ_BITMAP; }
@@ -66,7 +62,7 @@ void ShowImage(GadgetRecord& gadget, HANDLE image) {
   UpdateWindow(parent);
 }
 
-void Report(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.control, gadget.number, type); }
+void ReportEvent(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.control, gadget.number, type); }
 
 bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
@@ -86,14 +82,14 @@ bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lP
       UpdateWindow(gadget.control);
       return true;
     case WM_LBUTTONDBLCLK:
-      Report(gadget, LeftDoubleClicked);
+      ReportEvent(gadget, event_type::DoubleClick);
       return true;  // the static would report a double-click of its own
     case WM_RBUTTONDBLCLK:
       gadget.rightDoubleClicked = true;
-      Report(gadget, RightDoubleClicked);
+      ReportEvent(gadget, event_type::RightDoubleClick);
       return true;
     case WM_RBUTTONUP:
-      if (!std::exchange(gadget.rightDoubleClicked, false)) Report(gadget, RightClicked);
+      if (!std::exchange(gadget.rightDoubleClicked, false)) ReportEvent(gadget, event_type::RightClick);
       return false;
     case WM_LBUTTONDOWN:
       gadget.pressedAt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -106,7 +102,7 @@ bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lP
            std::abs(static_cast<short>(HIWORD(lParam)) - gadget.pressedAt.y) > GetSystemMetrics(SM_CYDRAG))) {
         gadget.watchingDrag = false;
         ReleaseCapture();
-        Report(gadget, Dragged);
+        ReportEvent(gadget, event_type::DragStarted);
       }
       return false;
     case WM_LBUTTONUP:

@@ -144,7 +144,7 @@ TEST_F(Gadgets, CheckBoxTogglesBeforeItsEventAndProgramChangesReportNothing) {
 
   // The space bar on the focused box does the same.
   support::PressKey(VK_SPACE);
-  EXPECT_EQ(PumpEvents(), (std::vector<RecordedEvent>{{event::Gadget, 5, 0}}));
+  EXPECT_EQ(PumpEvents(), (std::vector<RecordedEvent>{{event::Gadget, 5, toolkit::event_type::Pressed}}));
   EXPECT_EQ(toolkit::GetGadgetState(5), 0);
 
   toolkit::SetGadgetState(5, 7);
@@ -199,7 +199,7 @@ TEST_F(Gadgets, DisabledGadgetsAreGreyedAndEnabledAgain) {
   toolkit::DisableGadget(3, 0);
   EXPECT_TRUE(IsWindowEnabled(toolkit::GadgetHandle(3)));
   support::Click(toolkit::GadgetHandle(3));
-  EXPECT_EQ(PumpEvents(), (std::vector<RecordedEvent>{{event::Gadget, 3, 0}}));
+  EXPECT_EQ(PumpEvents(), (std::vector<RecordedEvent>{{event::Gadget, 3, toolkit::event_type::Pressed}}));
 }
 
 TEST_F(Gadgets, FontsAreSizedInPointsAndReplacedByNumber) {

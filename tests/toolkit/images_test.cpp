@@ -132,14 +132,14 @@ TEST_F(ImageGadgets, ReportTheMouse) {
   EXPECT_EQ(gadgetEvents(), (Events{gadget(STN_CLICKED)}));
   Sleep(GetDoubleClickTime() + 50);  // or the next press would double the click
   support::DoubleClick(control);
-  EXPECT_EQ(gadgetEvents(), (Events{gadget(STN_CLICKED), gadget(2)})) << "no double-click of the static";
+  EXPECT_EQ(gadgetEvents(), (Events{gadget(STN_CLICKED), gadget(toolkit::event_type::DoubleClick)})) << "no double-click of the static";
   Sleep(GetDoubleClickTime() + 50);
   support::DoubleClick(control, true);
-  EXPECT_EQ(gadgetEvents(), (Events{gadget(1), gadget(3)})) << "no right click after the double-click";
+  EXPECT_EQ(gadgetEvents(), (Events{gadget(toolkit::event_type::RightClick), gadget(toolkit::event_type::RightDoubleClick)})) << "no right click after the double-click";
   RECT r;
   GetWindowRect(control, &r);
   support::Drag({r.left + 5, r.top + 5}, {r.left + 40, r.top + 40});
-  EXPECT_EQ(gadgetEvents(), (Events{gadget(STN_CLICKED), gadget(14002)}));
+  EXPECT_EQ(gadgetEvents(), (Events{gadget(STN_CLICKED), gadget(toolkit::event_type::DragStarted)}));
 }
 
 }  // namespace
