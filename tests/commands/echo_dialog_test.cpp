@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "tests/support/library_host.h"
 #include "tests/support/user_input.h"
 
@@ -145,21 +147,40 @@ TEST_F(EchoDialog, SecondCallStartsAfreshAndReusesTheBuffer) {
   EXPECT_STREQ(second.pointer, "echo kurz");
 }
 
+// Holds the dialog's thread inside a timer of its own, once the user is at
+// work, while another thread posts a click and sends a close, so that both
+// come in the same wait.
+struct HeldDialogThread {
+  static inline std::atomic<bool> userReady = false;
+  static inline HANDLE held = nullptr, released = nullptr;
+  static void CALLBACK Hold(HWND, UINT, UINT_PTR, DWORD) {
+    if (!userReady) return;  // the timer comes again
+    KillTimer(nullptr, timer);
+    SetEvent(held);
+    WaitForSingleObject(released, support::PatienceMs);
+  }
+  static inline UINT_PTR timer = 0;
+};
+
 // A close is for its own dialog only: one posted, and one from another
-// thread that comes in the same wait as a click on "Hinzufügen" (the
-// dialog's thread held while both arrive), leave the next dialog open.
+// thread that comes in the same wait as a click on "Hinzufügen", leave the
+// next dialog open.
 TEST_F(EchoDialog, CloseEndsOnlyItsOwnDialog) {
   const support::CommandResult closed =
       Echo([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
   EXPECT_EQ(closed.text, "");
+  HeldDialogThread::held = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  HeldDialogThread::released = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  HeldDialogThread::timer = SetTimer(nullptr, 0, 10, HeldDialogThread::Hold);
   const support::CommandResult added = Echo([](HWND dialog) {
-    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(dialog, nullptr));
-    SuspendThread(thread);
+    HeldDialogThread::userReady = true;
+    ASSERT_EQ(WaitForSingleObject(HeldDialogThread::held, support::PatienceMs), WAIT_OBJECT_0);
     PostMessageA(GetDlgItem(dialog, AddButton), BM_CLICK, 0, 0);
     SendNotifyMessageA(dialog, WM_CLOSE, 0, 0);  // taken in before the posted click
-    ResumeThread(thread);
-    CloseHandle(thread);
+    SetEvent(HeldDialogThread::released);
   });
+  CloseHandle(HeldDialogThread::held);
+  CloseHandle(HeldDialogThread::released);
   EXPECT_EQ(added.text, "echo.");
   // Its wait has taken the queue in when it is found: a stale close would have ended it.
   const support::CommandResult next = Echo([](HWND dialog) { ClickGadget(dialog, AddButton); });
