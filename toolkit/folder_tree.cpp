@@ -42,13 +42,16 @@ constexpr LPARAM LoadedMark = 0xFF00;
 constexpr int MostDrives = 32;
 constexpr int LabelRoom = 512;
 
-struct FolderTree {
+// A tree's own data, in its gadget record: made with the control and gone
+// with it, the notice closed first.
+struct FolderTree final : GadgetData {
+  ~FolderTree() override;
   ScopedCom com;  // the shell's folders, on the dialog's thread while the tree lives
   HWND control = nullptr;  // destroyed with its window
   std::uint32_t flags = 0;
   std::string pattern = "*.*";
   HTREEITEM computer = nullptr;
-  HWND notice = nullptr;  // the open not-ready notice, destroyed with the tree
+  HWND notice = nullptr;  // the open not-ready notice
   int noticeDrive = -1;
 };
 
@@ -63,16 +66,15 @@ struct SharedLook {
   std::map<std::string, int> iconsByExtension;
 };
 
-std::map<int, FolderTree>& Trees() {
-  static std::map<int, FolderTree> trees;
-  return trees;
-}
-
 std::unique_ptr<SharedLook> shared;  // made by the first tree; the shell's icons are its own
 
-FolderTree* TreeOf(const GadgetRecord& gadget) {
-  auto found = Trees().find(gadget.number);
-  return found == Trees().end() || found->second.control != gadget.control ? nullptr : &found->second;
+extern const GadgetKind FolderTreeKind;
+
+FolderTree* TreeOf(GadgetRecord& gadget) {
+  return gadget.kind == &FolderTreeKind ? &DataOf<FolderTree>(gadget) : nullptr;
+}
+const FolderTree* TreeOf(const GadgetRecord& gadget) {
+  return gadget.kind == &FolderTreeKind ? &DataOf<FolderTree>(gadget) : nullptr;
 }
 
 // An entry of a folder as the 8-bit interface can hand it on.
@@ -504,9 +506,9 @@ constexpr int NoticeCancel = 2;
 
 LRESULT CALLBACK NoticeProcedure(HWND notice, UINT message, WPARAM wParam, LPARAM lParam) {
   if ((message == WM_COMMAND && LOWORD(wParam) == NoticeCancel) || message == WM_CLOSE) {
-    const int gadget = static_cast<int>(GetWindowLongPtrA(notice, GWLP_USERDATA));
-    auto found = Trees().find(gadget);
-    if (found != Trees().end() && found->second.notice == notice) CloseNotice(found->second);
+    GadgetRecord* gadget = FindGadget(static_cast<int>(GetWindowLongPtrA(notice, GWLP_USERDATA)));
+    FolderTree* tree = gadget ? TreeOf(*gadget) : nullptr;
+    if (tree && tree->notice == notice) CloseNotice(*tree);
     return 0;
   }
   return DefWindowProcA(notice, message, wParam, lParam);
@@ -551,6 +553,8 @@ void CloseNotice(FolderTree& tree) {
   EnableWindow(tree.control, TRUE);
   DestroyWindow(notice);
 }
+
+FolderTree::~FolderTree() { CloseNotice(*this); }
 
 // --- media changes -----------------------------------------------------------
 
@@ -640,13 +644,15 @@ bool ParentMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM lParam, LR
 
 bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&) {
   if (message == WM_RBUTTONDBLCLK) ReportEvent(gadget, event_type::RightDoubleClick);
-  if (message == WM_DESTROY) {
-    if (FolderTree* tree = TreeOf(gadget)) {
-      CloseNotice(*tree);
-      Trees().erase(gadget.number);
-    }
-  }
   return false;
+}
+
+// Frees what the trees share and unregisters the notice's window class,
+// whose procedure goes with the library.
+void StopFolderTrees() {
+  shared.reset();
+  if (noticeClassRegistered) UnregisterClassA(NoticeClass, State().module);
+  noticeClassRegistered = false;
 }
 
 const GadgetKind FolderTreeKind = {
@@ -656,6 +662,7 @@ const GadgetKind FolderTreeKind = {
     .controlMessage = ControlMessage,
     .parentMessage = ParentMessage,
     .deviceChange = DeviceChange,
+    .shutDown = StopFolderTrees,
 };
 
 }  // namespace
@@ -672,12 +679,6 @@ bool SameFolderPath(const std::string& a, const std::string& b) {
                               static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
-void StopFolderTrees() {
-  shared.reset();
-  if (noticeClassRegistered) UnregisterClassA(NoticeClass, State().module);
-  noticeClassRegistered = false;
-}
-
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text, std::uint32_t flags) {
   // The system's small-icon list, asked for by a folder's attributes alone:
   // no drive has to exist for it (there are Windows systems without C:).
@@ -690,14 +691,14 @@ int CreateFolderTree(int gadget, int x, int y, int width, int height, const char
   if (!(flags & tree_flag::NoButtons)) style |= TVS_HASBUTTONS;
   if (flags & tree_flag::KeepSelectionVisible) style |= TVS_SHOWSELALWAYS;
   const DWORD extendedStyle = (flags & tree_flag::NoSunkenEdge) ? 0 : WS_EX_CLIENTEDGE;
+  // Made first: it enters this thread into COM for the tree's lifetime.
+  auto data = std::make_unique<FolderTree>();
+  FolderTree& tree = *data;
   GadgetRecord* record = CreateGadget(FolderTreeKind, gadget, WC_TREEVIEWA, style, extendedStyle, x, y, width,
-                                      height, nullptr);
+                                      height, nullptr, std::move(data));
   if (!record) return 0;
   // The system's icon list is shared: the tree must not destroy it.
   SendMessageA(record->control, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
-  // Made in place: it enters this thread into COM for the tree's lifetime.
-  Trees().erase(gadget);
-  FolderTree& tree = Trees()[gadget];
   tree.control = record->control;
   tree.flags = flags;
   BuildStartingView(tree);

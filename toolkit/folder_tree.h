@@ -34,8 +34,4 @@ int CreateFolderTree(int gadget, int x, int y, int width, int height, const char
 // characters without weight, such as a soft hyphen.
 bool SameFolderPath(const std::string& a, const std::string& b);
 
-// At the toolkit's stop: frees what the trees share and unregisters the
-// not-ready notice's window class, whose procedure goes with the library.
-void StopFolderTrees();
-
 }  // namespace toolkit

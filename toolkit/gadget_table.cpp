@@ -51,7 +51,7 @@ GadgetRecord* FindGadget(int gadget) {
 
 GadgetRecord* CreateGadget(const GadgetKind& kind, int gadget, const char* systemClass, DWORD style,
                            DWORD extendedStyle, int x, int y, int width, int height,
-                           const char* text) {
+                           const char* text, std::unique_ptr<GadgetData> data) {
   ToolkitState& s = State();
   HWND parent = WindowHandle(s.currentGadgetList);
   if (!parent || gadget < 0 || gadget > LargestGadgetNumber) return nullptr;
@@ -66,7 +66,9 @@ GadgetRecord* CreateGadget(const GadgetKind& kind, int gadget, const char* syste
   record.control = control;
   record.kind = &kind;
   record.number = gadget;
+  record.data = std::move(data);
   record.creationOrder = ++s.gadgetsCreated;
+  if (kind.shutDown) RunAtStop(kind.shutDown);
   record.previousProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GadgetProcedure)));
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(s.gadgetFont), TRUE);

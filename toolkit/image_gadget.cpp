@@ -2,6 +2,7 @@
 // the mouse: a click (the static's own notification), a left double-click,
 // a right click, a right double-click and a drag.
 #include <cstdlib>
+#include <memory>
 #include <utility>
 
 #include "toolkit/images.h"
@@ -14,19 +15,30 @@ namespace {
 constexpr DWORD ImageGadgetStyle = WS_CHILD | WS_VISIBLE | SS_NOTIFY;
 constexpr int SunkenEdgeRoom = 4;
 
+// The image shown (the store's, not owned) and what the mouse is doing.
+struct ImageGadgetData final : GadgetData {
+  HANDLE image = nullptr;
+  POINT pressedAt = {};
+  bool watchingDrag = false;
+  bool rightDoubleClicked = false;
+};
+
+ImageGadgetData& Data(GadgetRecord& gadget) { return DataOf<ImageGadgetData>(gadget); }
+const ImageGadgetData& Data(const GadgetRecord& gadget) { return DataOf<ImageGadgetData>(gadget); }
+
 bool IsBitmap(HANDLE image) { return image && GetObjectType(image) == OBJ_BITMAP; }
 
 void Paint(const GadgetRecord& gadget) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(gadget.control, &paint);
-  if (IsBitmap(gadget.image)) {
+  if (IsBitmap(Data(gadget).image)) {
     BITMAP size = {};
-    GetObjectA(gadget.image, sizeof size, &size);
+    GetObjectA(Data(gadget).image, sizeof size, &size);
     ScopedMemoryDC source(CreateCompatibleDC(dc));
-    ScopedSelection selected(source.Get(), gadget.image);
+    ScopedSelection selected(source.Get(), Data(gadget).image);
     if (selected.Selected()) BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.Get(), 0, 0, SRCCOPY);
-  } else if (gadget.image) {
-    DrawIconEx(dc, 0, 0, static_cast<HICON>(gadget.image), 0, 0, 0, nullptr, DI_NORMAL);
+  } else if (Data(gadget).image) {
+    DrawIconEx(dc, 0, 0, static_cast<HICON>(Data(gadget).image), 0, 0, 0, nullptr, DI_NORMAL);
   }
   EndPaint(gadget.control, &paint);
 }
@@ -35,16 +47,16 @@ void Paint(const GadgetRecord& gadget) {
 // low 32 bits (sign-extended) on 64-bit Windows as well, so a handle passes
 // through it whole. The image functions below hand the handle over directly.
 int ShownImage(const GadgetRecord& gadget) {
-  return static_cast<int>(reinterpret_cast<INT_PTR>(gadget.image));
+  return static_cast<int>(reinterpret_cast<INT_PTR>(Data(gadget).image));
 }
 
 // Stores the handle (not owned) and repaints at once; a bitmap also sizes
 // the gadget to itself.
 void ShowImage(GadgetRecord& gadget, HANDLE image) {
-  gadget.image = image;
-  if (IsBitmap(gadget.image)) {
+  Data(gadget).image = image;
+  if (IsBitmap(Data(gadget).image)) {
     BITMAP size = {};
-    GetObjectA(gadget.image, sizeof size, &size);
+    GetObjectA(Data(gadget).image, sizeof size, &size);
     const int edge = (GetWindowLongA(gadget.control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) ? SunkenEdgeRoom : 0;
     SetWindowPos(gadget.control, nullptr, 0, 0, size.bmWidth + edge, size.bmHeight + edge,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -67,11 +79,11 @@ void ReportEvent(const GadgetRecord& gadget, int type) { PostGadgetEvent(gadget.
 bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_PAINT:
-      if (!gadget.image) return false;
+      if (!Data(gadget).image) return false;
       Paint(gadget);
       return true;
     case WM_ERASEBKGND:
-      if (!IsBitmap(gadget.image)) return false;
+      if (!IsBitmap(Data(gadget).image)) return false;
       result = 1;  // the image covers the whole gadget
       return true;
     case WM_ENABLE:
@@ -85,28 +97,28 @@ bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM wParam, LPARAM lP
       ReportEvent(gadget, event_type::DoubleClick);
       return true;  // the static would report a double-click of its own
     case WM_RBUTTONDBLCLK:
-      gadget.rightDoubleClicked = true;
+      Data(gadget).rightDoubleClicked = true;
       ReportEvent(gadget, event_type::RightDoubleClick);
       return true;
     case WM_RBUTTONUP:
-      if (!std::exchange(gadget.rightDoubleClicked, false)) ReportEvent(gadget, event_type::RightClick);
+      if (!std::exchange(Data(gadget).rightDoubleClicked, false)) ReportEvent(gadget, event_type::RightClick);
       return false;
     case WM_LBUTTONDOWN:
-      gadget.pressedAt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      gadget.watchingDrag = true;
+      Data(gadget).pressedAt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      Data(gadget).watchingDrag = true;
       SetCapture(gadget.control);
       return false;  // the static reports the click
     case WM_MOUSEMOVE:
-      if (gadget.watchingDrag && (wParam & MK_LBUTTON) &&
-          (std::abs(static_cast<short>(LOWORD(lParam)) - gadget.pressedAt.x) > GetSystemMetrics(SM_CXDRAG) ||
-           std::abs(static_cast<short>(HIWORD(lParam)) - gadget.pressedAt.y) > GetSystemMetrics(SM_CYDRAG))) {
-        gadget.watchingDrag = false;
+      if (Data(gadget).watchingDrag && (wParam & MK_LBUTTON) &&
+          (std::abs(static_cast<short>(LOWORD(lParam)) - Data(gadget).pressedAt.x) > GetSystemMetrics(SM_CXDRAG) ||
+           std::abs(static_cast<short>(HIWORD(lParam)) - Data(gadget).pressedAt.y) > GetSystemMetrics(SM_CYDRAG))) {
+        Data(gadget).watchingDrag = false;
         ReleaseCapture();
         ReportEvent(gadget, event_type::DragStarted);
       }
       return false;
     case WM_LBUTTONUP:
-      if (std::exchange(gadget.watchingDrag, false)) ReleaseCapture();
+      if (std::exchange(Data(gadget).watchingDrag, false)) ReleaseCapture();
       return false;
     default:
       return false;
@@ -128,8 +140,8 @@ const GadgetKind ImageGadgetKind = {
 
 int CreateImageGadget(int gadget, int x, int y, int width, int height, HBITMAP image,
                       std::uint32_t flags) {
-  GadgetRecord* record = CreateGadget(ImageGadgetKind, gadget, "STATIC", ImageGadgetStyle, flags, x,
-                                      y, width, height, nullptr);
+  GadgetRecord* record = CreateGadget(ImageGadgetKind, gadget, "STATIC", ImageGadgetStyle, flags, x, y, width,
+                                      height, nullptr, std::make_unique<ImageGadgetData>());
   if (!record) return 0;
   ShowImage(*record, image);
   return 1;
@@ -142,7 +154,7 @@ void SetGadgetImage(int gadget, HANDLE image) {
 
 HANDLE GetGadgetImage(int gadget) {
   const GadgetRecord* record = FindGadget(gadget);
-  return record && record->kind == &ImageGadgetKind ? record->image : nullptr;
+  return record && record->kind == &ImageGadgetKind ? Data(*record).image : nullptr;
 }
 
 }  // namespace toolkit

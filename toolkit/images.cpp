@@ -77,8 +77,6 @@ HBITMAP ImageHandle(int image) {
   return slot ? slot->bitmap.Get() : nullptr;
 }
 
-std::size_t ImageStoreCapacity() { return State().images.size(); }
-
 HDC ImageDrawingTarget(int image) {
   ToolkitState& s = State();
   CloseImageTarget();
@@ -95,6 +93,7 @@ void StartDrawing(HDC target) {
   ToolkitState& s = State();
   StopDrawing();
   if (!target) return;
+  RunAtStop(StopDrawing);  // a pass still going then gives the context its own tools back
   s.pass.dc = target;
   s.pass.keptPen = SelectObject(target, s.drawingPen.Get());
   s.pass.keptBrush = SelectObject(target, s.drawingBrush.Get());

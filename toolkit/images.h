@@ -14,8 +14,6 @@ namespace toolkit {
 HBITMAP CreateImage(int image, int width, int height, int bitsPerPixel);
 // The bitmap under the number, null when the number is free.
 HBITMAP ImageHandle(int image);
-// Slots the store has room for (16 at first, then number + 16 when needed).
-std::size_t ImageStoreCapacity();
 
 // A memory context with the image selected, to start drawing on; closes
 // the previous one. Null when the number is free.

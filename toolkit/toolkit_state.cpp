@@ -1,10 +1,8 @@
 #include "toolkit/toolkit_state.h"
 
-#include "toolkit/folder_tree.h"
-#include "toolkit/images.h"
-
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace toolkit {
@@ -24,6 +22,7 @@ ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE d
       gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
       gadgetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
       fonts(HeapAllocator<std::pair<const int, ScopedFont>>(recordHeap)),
+      stops(HeapAllocator<void (*)()>(recordHeap)),
       events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))},
       drawingBrush(CreateSolidBrush(RGB(0, 0, 0))),
       drawingPen(CreatePen(PS_SOLID, 0, RGB(0, 0, 0))),
@@ -46,13 +45,15 @@ void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjec
   InitCommonControlsEx(&classes);
 }
 
+void RunAtStop(void (*stop)()) {
+  auto& stops = State().stops;
+  if (std::find(stops.begin(), stops.end(), stop) == stops.end()) stops.push_back(stop);
+}
+
 void StopDialogToolkit() {
   if (!state) return;
-  StopDrawing();
-  state->imageTarget.Reset();
-  state->images.clear();
   while (!state->windows.empty()) CloseWindow(state->windows.begin()->first);
-  StopFolderTrees();
+  for (auto stop = state->stops.rbegin(); stop != state->stops.rend(); ++stop) (*stop)();
   state->fonts.clear();
   state.reset();
 }

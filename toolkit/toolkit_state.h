@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ struct WindowRecord {
 
 struct GadgetRecord;
 
+// What a gadget kind keeps for each of its gadgets besides the record (an
+// image gadget's image and mouse, a folder tree's entries and notice); it
+// goes with the record when the control goes.
+struct GadgetData {
+  virtual ~GadgetData() = default;
+};
+
 // What makes a gadget kind different; a null entry means the kind has no
 // such thing (no state, no lines ...) and the operation does nothing.
 struct GadgetKind {
@@ -47,6 +55,9 @@ struct GadgetKind {
   bool (*parentMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
   // Told of the window's device notifications (media arriving and going).
   void (*deviceChange)(GadgetRecord&, WPARAM event, LPARAM data) = nullptr;
+  // Frees what the kind keeps for all its gadgets (and unregisters its own
+  // window classes) when the toolkit stops, if a gadget of it was made.
+  void (*shutDown)() = nullptr;
 };
 
 struct GadgetRecord {
@@ -58,12 +69,18 @@ struct GadgetRecord {
   int textColour = DefaultColour;
   int backgroundColour = DefaultColour;
   ScopedBrush backgroundBrush;
-  // Image gadgets: the image shown (the store's, not owned) and the mouse.
-  HANDLE image = nullptr;
-  POINT pressedAt = {};
-  bool watchingDrag = false;
-  bool rightDoubleClicked = false;
+  std::unique_ptr<GadgetData> data;  // the kind's own, or null
 };
+
+// The kind's own data of a gadget that the kind made with it.
+template <class Data>
+Data& DataOf(GadgetRecord& gadget) {
+  return static_cast<Data&>(*gadget.data);
+}
+template <class Data>
+const Data& DataOf(const GadgetRecord& gadget) {
+  return static_cast<const Data&>(*gadget.data);
+}
 
 struct ImageSlot {
   ScopedBitmap bitmap;  // null: the number is free
@@ -108,6 +125,9 @@ struct ToolkitState {
 
   HeapMap<int, ScopedFont> fonts;
 
+  // What the kinds and facilities in use stop when the toolkit stops.
+  std::vector<void (*)(), HeapAllocator<void (*)()>> stops;
+
   WindowCallback callback = nullptr;
   EventState events;
 
@@ -121,6 +141,9 @@ struct ToolkitState {
 
 // The state of a started toolkit.
 ToolkitState& State();
+// Runs `stop` when the toolkit stops, once its windows are closed; once,
+// however often it is asked.
+void RunAtStop(void (*stop)());
 // The arrow cursor of the toolkit's window classes, loaded when the first
 // class is registered rather than at every load: loading it takes longer
 // than the rest of the start-up (Wine 8, 15 µs).
@@ -134,10 +157,11 @@ int WindowNumberOf(HWND handle);
 // The record of an existing gadget, null for an unknown number.
 GadgetRecord* FindGadget(int gadget);
 // Creates the control of a gadget under `gadget` in the current gadget list,
-// replacing a gadget that has the number. Returns the record or null.
+// replacing a gadget that has the number, with the kind's own data for it.
+// Returns the record or null.
 GadgetRecord* CreateGadget(const GadgetKind& kind, int gadget, const char* systemClass,
                            DWORD style, DWORD extendedStyle, int x, int y, int width, int height,
-                           const char* text);
+                           const char* text, std::unique_ptr<GadgetData> data = nullptr);
 // The gadgets of a window, in creation order.
 std::vector<GadgetRecord*> GadgetsOfWindow(HWND window);
 // Reads a control's text by its length.
