@@ -7,6 +7,7 @@
 #include "toolkit/balloon_tooltip.h"
 #include "toolkit/dialog.h"
 #include "toolkit/folder_chooser.h"
+#include "toolkit/folder_listing.h"
 #include "toolkit/folder_tree.h"
 
 namespace commands {

@@ -4,9 +4,11 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "toolkit/folder_listing.h"
 #include "toolkit/folder_paths.h"
 #include "toolkit/quiet_drive_errors.h"
 #include "toolkit/scoped_com.h"
@@ -62,35 +64,27 @@ class DisabledThreadWindows {
   std::vector<HWND> disabled_;
 };
 
-// The 8-bit form of a chosen path. A folder name with characters outside
-// the code page goes by its short name, which names the same folder (and is
-// what the folder tree shows for it); a path with such a name that has no
-// short name cannot be handed on: empty, as if nothing was chosen, rather
-// than a path with "?" that names no folder or another one.
+// The 8-bit form of a chosen path, name by name as the folder listing hands
+// names on: a name with characters outside the code page goes by its short
+// name, which names the same folder (and is what the folder tree shows for
+// it). A path with such a name that has no short name cannot be handed on:
+// empty, as if nothing was chosen, rather than a path with "?" that names
+// no folder or another one.
 std::string ReachablePath(const std::wstring& path) {
-  auto narrow = [](const std::wstring& wide, std::string& out) {
-    if (wide.empty()) return true;
-    BOOL lost = FALSE;
-    const int size = static_cast<int>(wide.size());
-    std::string bytes(wide.size() * 2, '\0');
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(),
-                                           static_cast<int>(bytes.size()), nullptr, &lost);
-    if (length <= 0 || lost) return false;
-    out.append(bytes.data(), static_cast<std::size_t>(length));
-    return true;
-  };
   std::string result;
   std::size_t start = 0;
-  while (start <= path.size()) {
+  while (start < path.size()) {
     const std::size_t end = std::min(path.find(L'\\', start), path.size());
-    const std::wstring name = path.substr(start, end - start);
-    if (!narrow(name, result)) {
+    std::optional<std::string> name = NarrowName(std::wstring_view(path).substr(start, end - start));
+    if (!name) {
       WIN32_FIND_DATAW found = {};
       HANDLE search = FindFirstFileW(path.substr(0, end).c_str(), &found);
       if (search == INVALID_HANDLE_VALUE) return {};
       FindClose(search);
-      if (!found.cAlternateFileName[0] || !narrow(found.cAlternateFileName, result)) return {};
+      name = NarrowName(found.cAlternateFileName);
+      if (!name) return {};
     }
+    result += *name;
     if (end < path.size()) result += '\\';
     start = end + 1;
   }

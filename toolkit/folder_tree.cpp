@@ -7,27 +7,26 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
-#include <cstring>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
+#include <vector>
 
+#include "toolkit/folder_listing.h"
 #include "toolkit/folder_paths.h"
+#include "toolkit/not_ready_notice.h"
 #include "toolkit/quiet_drive_errors.h"
 #include "toolkit/scoped_com.h"
-#include "toolkit/scoped_handles.h"
+#include "toolkit/shell_look.h"
 #include "toolkit/toolkit_state.h"
 
 namespace toolkit {
 
 namespace {
 
-// What the 32-bit shell and tree view take and send: the sizes and the
-// drive mask's place that this file relies on.
-static_assert(sizeof(void*) == 8 || (sizeof(SHFILEINFOA) == 352 && sizeof(TVITEMA) == 40 &&
+// What the 32-bit tree view takes and sends: the sizes and the drive
+// mask's place that this file relies on.
+static_assert(sizeof(void*) == 8 || (sizeof(TVITEMA) == 40 &&
                                      sizeof(TVINSERTSTRUCTA) == 68 && sizeof(NMTREEVIEWA) == 104 &&
                                      sizeof(NMTVDISPINFOA) == 52));
 static_assert(sizeof(DEV_BROADCAST_VOLUME) == 20 && offsetof(DEV_BROADCAST_VOLUME, dbcv_unitmask) == 12);
@@ -45,28 +44,13 @@ constexpr int LabelRoom = 512;
 // A tree's own data, in its gadget record: made with the control and gone
 // with it, the notice closed first.
 struct FolderTree final : GadgetData {
-  ~FolderTree() override;
   ScopedCom com;  // the shell's folders, on the dialog's thread while the tree lives
   HWND control = nullptr;  // destroyed with its window
   std::uint32_t flags = 0;
   std::string pattern = "*.*";
   HTREEITEM computer = nullptr;
-  HWND notice = nullptr;  // the open not-ready notice
-  int noticeDrive = -1;
+  NotReadyNotice notice;
 };
-
-// What all trees share, prepared by the first one.
-struct SharedLook {
-  int folderIcon = 0;
-  std::string computerLabel = "My Computer";
-  int computerIcon = 0;
-  std::string documentsLabel = "My Documents";
-  std::string documentsPath;  // with its trailing backslash; empty if unknown
-  int documentsIcon = 0;
-  std::map<std::string, int> iconsByExtension;
-};
-
-std::unique_ptr<SharedLook> shared;  // made by the first tree; the shell's icons are its own
 
 extern const GadgetKind FolderTreeKind;
 
@@ -75,126 +59,6 @@ FolderTree* TreeOf(GadgetRecord& gadget) {
 }
 const FolderTree* TreeOf(const GadgetRecord& gadget) {
   return gadget.kind == &FolderTreeKind ? &DataOf<FolderTree>(gadget) : nullptr;
-}
-
-// An entry of a folder as the 8-bit interface can hand it on.
-struct FoundEntry {
-  std::string name;
-  DWORD attributes = 0;
-};
-
-// The entries matching a pattern. Names are read wide and turned into the
-// code page without best fit: a name with characters outside it would come
-// back with "?" or a look-alike ("Omega" for "Ωmega") that names no folder,
-// or another one. Such an entry goes by its short name, which reaches the
-// same file; without one it cannot be reached and is left out. A search
-// never brings up the system's box about a missing medium.
-class FileSearch {
- public:
-  explicit FileSearch(const std::string& pattern) {
-    if (pattern.size() >= MAX_PATH) return;
-    wchar_t widePattern[MAX_PATH] = {};
-    if (!MultiByteToWideChar(CP_ACP, 0, pattern.c_str(), -1, widePattern, MAX_PATH)) return;
-    handle_ = FindFirstFileW(widePattern, &found_);
-  }
-  ~FileSearch() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FileSearch(const FileSearch&) = delete;
-  FileSearch& operator=(const FileSearch&) = delete;
-  // The next reachable entry, or null when there is none.
-  const FoundEntry* NextFound() {
-    while (handle_ != INVALID_HANDLE_VALUE) {
-      if (!first_ && !FindNextFileW(handle_, &found_)) return nullptr;
-      first_ = false;
-      entry_.attributes = found_.dwFileAttributes;
-      if (Narrow(found_.cFileName, entry_.name) ||
-          (found_.cAlternateFileName[0] && Narrow(found_.cAlternateFileName, entry_.name)))
-        return &entry_;
-    }
-    return nullptr;
-  }
-
- private:
-  static bool Narrow(const wchar_t* wide, std::string& narrow) {
-    // Most names are plain ASCII: those need no conversion call.
-    std::size_t ascii = 0;
-    while (wide[ascii] && wide[ascii] < 0x80) ++ascii;
-    if (!wide[ascii]) {
-      narrow.assign(wide, wide + ascii);
-      return ascii > 0;
-    }
-    char bytes[MAX_PATH * 2];
-    BOOL lost = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, bytes, sizeof bytes, nullptr, &lost);
-    if (length <= 1 || lost) return false;
-    narrow.assign(bytes, static_cast<std::size_t>(length - 1));
-    return true;
-  }
-  QuietDriveErrors quiet_;
-  WIN32_FIND_DATAW found_ = {};
-  FoundEntry entry_;
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
-  bool first_ = true;
-};
-
-bool IsSubfolder(const FoundEntry& found) {
-  return (found.attributes & FILE_ATTRIBUTE_DIRECTORY) && found.name != "." && found.name != "..";
-}
-
-// The shell's label and small icon of a path or an item identifier, asked
-// without the system's box about a missing medium.
-std::pair<std::string, int> ShellLook(const char* pathOrPidl, UINT extraFlags) {
-  QuietDriveErrors quiet;
-  SHFILEINFOA info = {};
-  if (!SHGetFileInfoA(pathOrPidl, 0, &info, sizeof info,
-                      SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extraFlags))
-    return {{}, 0};
-  return {info.szDisplayName, info.iIcon};
-}
-
-std::pair<std::string, int> SpecialFolderLook(int folder, std::string* path) {
-  LPITEMIDLIST pidl = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &pidl)) || !pidl) return {{}, 0};
-  auto look = ShellLook(reinterpret_cast<const char*>(pidl), SHGFI_PIDL);
-  if (path) {
-    QuietDriveErrors quiet;
-    char buffer[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(pidl, buffer)) *path = WithTrailingBackslash(buffer);
-  }
-  CoTaskMemFree(pidl);  // the shell's identifier is ours to free
-  return look;
-}
-
-SharedLook& Shared() {
-  if (shared) return *shared;
-  shared = std::make_unique<SharedLook>();
-  char windows[MAX_PATH] = {};
-  GetWindowsDirectoryA(windows, MAX_PATH);
-  shared->folderIcon = ShellLook(windows, 0).second;
-  if (auto [label, icon] = SpecialFolderLook(CSIDL_DRIVES, nullptr); !label.empty()) {
-    shared->computerLabel = label;
-    shared->computerIcon = icon;
-  }
-  if (auto [label, icon] = SpecialFolderLook(CSIDL_PERSONAL, &shared->documentsPath); !label.empty()) {
-    shared->documentsLabel = label;
-    shared->documentsIcon = icon;
-  }
-  return *shared;
-}
-
-int FileIcon(const std::string& path, const char* name) {
-  const char* dot = std::strrchr(name, '.');
-  std::string extension = dot ? dot + 1 : "";
-  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  // Programs, icons and links have icons of their own.
-  const bool own = extension.size() > 4 || extension == "EXE" || extension == "ICO" || extension == "LNK";
-  auto& cache = Shared().iconsByExtension;
-  if (!own)
-    if (auto found = cache.find(extension); found != cache.end()) return found->second;
-  const int icon = ShellLook((path + name).c_str(), 0).second;
-  if (!own) cache[extension] = icon;
-  return icon;
 }
 
 LPARAM ItemData(HWND control, HTREEITEM item) {
@@ -261,7 +125,7 @@ std::string PathOf(const FolderTree& tree, HTREEITEM item) {
     if (kind < MostDrives) {
       path.insert(0, DriveRoot(kind));
     } else if (kind == DocumentsKind) {
-      path.insert(0, Shared().documentsPath);
+      path.insert(0, SharedTreeLook().documentsPath);
     } else if (kind == FolderKind) {
       path.insert(0, LabelOf(tree.control, item).append("\\"));
     } else {
@@ -271,11 +135,16 @@ std::string PathOf(const FolderTree& tree, HTREEITEM item) {
   return path;
 }
 
+// A drive's label and icon; its root when the shell gives no label.
+ShellLook DriveLook(int drive) {
+  ShellLook look = LookOf(DriveRoot(drive));
+  if (look.label.empty()) look.label = DriveRoot(drive);
+  return look;
+}
 
 void AddDrive(const FolderTree& tree, int drive) {
-  auto [label, icon] = ShellLook(DriveRoot(drive).c_str(), 0);
-  if (label.empty()) label = DriveRoot(drive);
-  InsertEntry(tree.control, tree.computer, TVI_LAST, label, icon, drive, 1);
+  const ShellLook look = DriveLook(drive);
+  InsertEntry(tree.control, tree.computer, TVI_LAST, look.label, look.icon, drive, 1);
 }
 
 HTREEITEM DriveEntry(const FolderTree& tree, int drive) {
@@ -285,13 +154,11 @@ HTREEITEM DriveEntry(const FolderTree& tree, int drive) {
   return nullptr;
 }
 
-void CloseNotice(FolderTree& tree);
-
 void BuildStartingView(FolderTree& tree) {
-  CloseNotice(tree);
+  tree.notice.Close();
   SendMessageA(tree.control, WM_SETREDRAW, FALSE, 0);
   SendMessageA(tree.control, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-  const SharedLook& look = Shared();
+  const SharedLook& look = SharedTreeLook();
   tree.computer = InsertEntry(tree.control, TVI_ROOT, TVI_LAST, look.computerLabel, look.computerIcon, ComputerKind, 1,
                               LoadedMark);
   const DWORD drives = GetLogicalDrives();
@@ -310,7 +177,7 @@ bool HasChildren(const FolderTree& tree, const std::string& path) {
   {
     FileSearch search(path + "*.*");
     while (const FoundEntry* found = search.NextFound())
-      if (IsSubfolder(*found)) return true;
+      if (found->IsSubfolder()) return true;
   }
   if (tree.flags & tree_flag::FoldersOnly) return false;
   for (const std::string& pattern : SplitPatterns(tree.pattern)) {
@@ -350,23 +217,21 @@ std::vector<Child> ListChildren(const FolderTree& tree, const std::string& path)
   std::vector<Child> files;
   FileSearch everything(path + "*.*");
   while (const FoundEntry* found = everything.NextFound()) {
-    if (IsSubfolder(*found))
-      children.push_back({found->name, FolderKind, Shared().folderIcon, I_CHILDRENCALLBACK});
+    if (found->IsSubfolder())
+      children.push_back({found->name, FolderKind, SharedTreeLook().folderIcon, I_CHILDRENCALLBACK});
     else if (allFiles && !(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
-      files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
+      files.push_back({found->name, FileKind, FileIcon(path, found->name), 0});
   }
   for (std::size_t i = 0; showsFiles && !allFiles && i < patterns.size(); ++i) {
     FileSearch matching(path + patterns[i]);
     while (const FoundEntry* found = matching.NextFound())
       if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
-        files.push_back({found->name, FileKind, FileIcon(path, found->name.c_str()), 0});
+        files.push_back({found->name, FileKind, FileIcon(path, found->name), 0});
   }
   children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
   if (tree.flags & tree_flag::Sorted) Sort(children);
   return children;
 }
-
-void ShowNotice(FolderTree& tree, int drive);
 
 // Reads an entry's children the first time it is opened; false when the
 // entry stays unread (a drive that is not ready), so that the next opening
@@ -380,7 +245,7 @@ bool OpenEntry(FolderTree& tree, HTREEITEM item) {
     ULARGE_INTEGER available;
     QuietDriveErrors quiet;
     if (!GetDiskFreeSpaceExA(path.c_str(), &available, nullptr, nullptr)) {
-      if (!(tree.flags & tree_flag::NoNotReadyNotice)) ShowNotice(tree, kind);
+      if (!(tree.flags & tree_flag::NoNotReadyNotice)) tree.notice.Show(tree.control, kind);
       return false;
     }
   }
@@ -472,7 +337,7 @@ std::string TreeText(const GadgetRecord& gadget) {
 void SetTreeText(GadgetRecord& gadget, const char* text) {
   FolderTree* tree = TreeOf(gadget);
   if (!tree) return;
-  CloseNotice(*tree);
+  tree->notice.Close();
   const TreeTextRequest request = ClassifyTreeText(text ? text : "");
   switch (request.form) {
     case TreeTextRequest::Form::StartingView:
@@ -496,72 +361,11 @@ void SetTreeText(GadgetRecord& gadget, const char* text) {
   }
 }
 
-// --- the not-ready notice ----------------------------------------------------
-
-constexpr char NoticeClass[] = "BrindleworkNotReadyNotice";
-// Registered with the first notice; only then does the stop unregister it,
-// since asking the system costs every unload some microseconds.
-bool noticeClassRegistered = false;
-constexpr int NoticeCancel = 2;
-
-LRESULT CALLBACK NoticeProcedure(HWND notice, UINT message, WPARAM wParam, LPARAM lParam) {
-  if ((message == WM_COMMAND && LOWORD(wParam) == NoticeCancel) || message == WM_CLOSE) {
-    GadgetRecord* gadget = FindGadget(static_cast<int>(GetWindowLongPtrA(notice, GWLP_USERDATA)));
-    FolderTree* tree = gadget ? TreeOf(*gadget) : nullptr;
-    if (tree && tree->notice == notice) CloseNotice(*tree);
-    return 0;
-  }
-  return DefWindowProcA(notice, message, wParam, lParam);
-}
-
-void ShowNotice(FolderTree& tree, int drive) {
-  CloseNotice(tree);
-  WNDCLASSA noticeClass = {};
-  noticeClass.lpfnWndProc = NoticeProcedure;
-  noticeClass.hInstance = State().module;
-  noticeClass.hCursor = ArrowCursor();
-  noticeClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  noticeClass.lpszClassName = NoticeClass;
-  if (!noticeClassRegistered) noticeClassRegistered = RegisterClassA(&noticeClass) != 0;
-
-  HWND owner = GetAncestor(tree.control, GA_ROOT);
-  RECT ownerFrame;
-  GetWindowRect(owner, &ownerFrame);
-  HWND notice = CreateWindowExA(WS_EX_DLGMODALFRAME, NoticeClass, "Laufwerk nicht bereit",
-                                WS_POPUP | WS_CAPTION | WS_SYSMENU, ownerFrame.left + 30, ownerFrame.top + 60,
-                                300, 120, owner, nullptr, State().module, nullptr);
-  if (!notice) return;
-  SetWindowLongPtrA(notice, GWLP_USERDATA, static_cast<LONG_PTR>(GetDlgCtrlID(tree.control)));
-  std::string text = "Das Laufwerk ";
-  text.append(1, static_cast<char>('A' + drive)).append(": ist nicht bereit. Legen Sie einen Datenträger ein.");
-  HWND label = CreateWindowExA(0, "Static", text.c_str(), WS_CHILD | WS_VISIBLE, 12, 12, 270, 36, notice,
-                               nullptr, State().module, nullptr);
-  HWND cancel = CreateWindowExA(0, "Button", "Abbrechen", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 190, 55, 90, 22,
-                                notice, reinterpret_cast<HMENU>(NoticeCancel), State().module, nullptr);
-  for (HWND control : {label, cancel})
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
-  tree.notice = notice;
-  tree.noticeDrive = drive;
-  EnableWindow(tree.control, FALSE);
-  ShowWindow(notice, SW_SHOWNORMAL);
-}
-
-void CloseNotice(FolderTree& tree) {
-  if (!tree.notice) return;
-  HWND notice = std::exchange(tree.notice, nullptr);
-  tree.noticeDrive = -1;
-  EnableWindow(tree.control, TRUE);
-  DestroyWindow(notice);
-}
-
-FolderTree::~FolderTree() { CloseNotice(*this); }
-
 // --- media changes -----------------------------------------------------------
 
 void RefreshDrive(const FolderTree& tree, HTREEITEM entry, int drive) {
-  auto [label, icon] = ShellLook(DriveRoot(drive).c_str(), 0);
-  if (label.empty()) label = DriveRoot(drive);
-  SetItem(tree.control, entry, TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN, &label, icon, 1, 0);
+  const ShellLook look = DriveLook(drive);
+  SetItem(tree.control, entry, TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_CHILDREN, &look.label, look.icon, 1, 0);
 }
 
 void DeviceChange(GadgetRecord& gadget, WPARAM event, LPARAM data) {
@@ -575,7 +379,7 @@ void DeviceChange(GadgetRecord& gadget, WPARAM event, LPARAM data) {
     if (!(units & (1u << drive))) continue;
     HTREEITEM entry = DriveEntry(*tree, drive);
     if (event == DBT_DEVICEARRIVAL) {
-      if (tree->notice && tree->noticeDrive == drive) CloseNotice(*tree);
+      if (tree->notice.IsOpenFor(drive)) tree->notice.Close();
       if (entry)
         RefreshDrive(*tree, entry, drive);
       else if (present & (1u << drive))
@@ -650,9 +454,8 @@ bool ControlMessage(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&
 // Frees what the trees share and unregisters the notice's window class,
 // whose procedure goes with the library.
 void StopFolderTrees() {
-  shared.reset();
-  if (noticeClassRegistered) UnregisterClassA(NoticeClass, State().module);
-  noticeClassRegistered = false;
+  ForgetSharedLook();
+  UnregisterNotReadyNotice();
 }
 
 const GadgetKind FolderTreeKind = {
@@ -667,24 +470,8 @@ const GadgetKind FolderTreeKind = {
 
 }  // namespace
 
-bool SameFolderPath(const std::string& a, const std::string& b) {
-  auto wide = [](const std::string& narrow) {
-    std::wstring text(narrow.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), text.data(), static_cast<int>(text.size()))));
-    return text;
-  };
-  const std::wstring wideA = wide(a), wideB = wide(b);
-  return CompareStringOrdinal(wideA.data(), static_cast<int>(wideA.size()), wideB.data(),
-                              static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
-}
-
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text, std::uint32_t flags) {
-  // The system's small-icon list, asked for by a folder's attributes alone:
-  // no drive has to exist for it (there are Windows systems without C:).
-  SHFILEINFOA info = {};
-  auto icons = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
-      "Ordner", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  HIMAGELIST icons = SystemSmallIcons();
   if (!icons) return 0;
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP;
   if (!(flags & tree_flag::NoLines)) style |= TVS_HASLINES | TVS_LINESATROOT;

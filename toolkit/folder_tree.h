@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace toolkit {
 
@@ -27,11 +26,5 @@ inline constexpr std::uint32_t NoButtons = 0x8000000;
 // gadget text does. Non-zero on success.
 int CreateFolderTree(int gadget, int x, int y, int width, int height, const char* text,
                      std::uint32_t flags);
-
-// Whether two folder names or paths name the same folder, compared as the
-// file system compares names: ordinal, ignoring case. A linguistic
-// comparison would count "Straße" and "Strasse" alike and pass over
-// characters without weight, such as a soft hyphen.
-bool SameFolderPath(const std::string& a, const std::string& b);
 
 }  // namespace toolkit
