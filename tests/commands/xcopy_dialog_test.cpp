@@ -177,13 +177,26 @@ void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder,
   support::ClickAt(EntryPoint(target, entry), true);
   HWND chooser = WaitForChooser(support::PatienceMs);
   ASSERT_NE(chooser, nullptr) << "no folder chooser";
-  // Taken in by the chooser's own loop once it has opened on its folder;
-  // a selection made earlier could still give way to the initial one.
-  DWORD_PTR ignored;
-  SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, support::PatienceMs, &ignored);
   EXPECT_TRUE(ShowsText(chooser, ChooserTitle));
   EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits for the chooser";
-  if (folder) SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+  if (folder) {
+    // Chosen as a user would, until the chooser's own tree shows the folder
+    // selected: Wine 8's chooser may still put its initial folder over a
+    // selection made at once.
+    const std::wstring leaf = std::wstring(folder).substr(std::wstring(folder).rfind(L'\\') + 1);
+    HWND folders = GetDlgItem(chooser, 14145);
+    ASSERT_TRUE(support::WaitUntil([&] {
+      SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+      wchar_t label[MAX_PATH] = {};
+      TVITEMW item = {};
+      item.mask = TVIF_TEXT | TVIF_HANDLE;
+      item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(folders, TVM_GETNEXTITEM, TVGN_CARET, 0));
+      item.pszText = label;
+      item.cchTextMax = MAX_PATH;
+      return item.hItem && SendMessageW(folders, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
+             std::wstring(label).find(leaf) != std::wstring::npos;
+    })) << "the chooser did not select the folder";
+  }
   if (beforeAnswer) beforeAnswer();
   PostMessageA(GetDlgItem(chooser, folder ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
   ASSERT_TRUE(support::WaitForWindowGone(chooser));
@@ -405,9 +418,14 @@ TEST_F(XcopyDialog, RightClickInTheTargetTreeOpensTheChooser) {
     ChooseInTarget(dialog, Selected(target), nullptr);
     EXPECT_TRUE(TargetIs(dialog, nullptr)) << "cancelled: the starting view with nothing selected";
     ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
-    ASSERT_TRUE(CreateDirectoryA("D:\\Weg", nullptr));
-    ChooseInTarget(dialog, Selected(target), L"D:\\Weg", [] { RemoveDirectoryA("D:\\Weg"); });
-    EXPECT_TRUE(TargetIs(dialog, nullptr)) << "a folder that is gone: nothing selected";
+    // A folder whose parent's name is so long that the tree cannot list the
+    // parent: its listing would pass the path limit.
+    const std::wstring parent = L"D:\\" + std::wstring(254, L'x'), deep = parent + L"\\y";
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + parent).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
+    ChooseInTarget(dialog, Selected(target), deep.c_str());
+    EXPECT_TRUE(TargetIs(dialog, nullptr)) << "a folder the tree cannot list: nothing selected";
+    support::RemoveTree(L"\\\\?\\" + parent);
 
     ChooseInTarget(dialog, DriveEntry(target, 'D'), L"D:\\Sicherung");
     SelectPath(source, 'C', {"Daten"});
