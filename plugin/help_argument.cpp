@@ -49,10 +49,9 @@ std::string ProgramCommandLine(std::string_view program, std::string_view parame
   return commandLine;
 }
 
-std::string ProgramFolder(std::string_view program) {
-  const std::size_t lastBackslash = program.rfind('\\');
-  return lastBackslash == std::string_view::npos ? std::string()
-                                                 : std::string(program.substr(0, lastBackslash + 1));
+std::string FolderOf(std::string_view path) {
+  const std::size_t lastBackslash = path.rfind('\\');
+  return lastBackslash == std::string_view::npos ? std::string() : std::string(path.substr(0, lastBackslash + 1));
 }
 
 }  // namespace plugin

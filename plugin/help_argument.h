@@ -29,6 +29,6 @@ std::string ReadGrowingText(const std::function<unsigned(unsigned size, char* bu
 std::string ProgramCommandLine(std::string_view program, std::string_view parameter);
 
 // Everything up to and including the last backslash; empty without one.
-std::string ProgramFolder(std::string_view program);
+std::string FolderOf(std::string_view path);
 
 }  // namespace plugin

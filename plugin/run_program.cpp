@@ -32,7 +32,7 @@ bool CreateProgramProcess(const std::string& program, const std::string& paramet
 
 bool ShellExecuteProgram(const std::string& program, const std::string& parameter,
                          const std::string& workingDirectory) {
-  const std::string directory = workingDirectory.empty() ? ProgramFolder(program) : workingDirectory;
+  const std::string directory = workingDirectory.empty() ? FolderOf(program) : workingDirectory;
   SHELLEXECUTEINFOA execute = {};
   execute.cbSize = sizeof execute;
   execute.fMask = SEE_MASK_NOCLOSEPROCESS;

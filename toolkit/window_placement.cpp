@@ -21,8 +21,8 @@ ShowMode ShowModeFromFlags(std::uint32_t flags) {
   return ShowMode::Normal;
 }
 
-Rectangle PlaceWindow(std::uint32_t flags, int x, int y, int outerWidth, int outerHeight,
-                      int screenWidth, int screenHeight, const Rectangle* activeWindow) {
+ScreenArea PlaceWindow(std::uint32_t flags, int x, int y, int outerWidth, int outerHeight,
+                      int screenWidth, int screenHeight, const ScreenArea* activeWindow) {
   if (flags & window_flag::CentreOnScreen) {
     const int width = std::min(outerWidth, screenWidth);
     const int height = std::min(outerHeight, screenHeight);

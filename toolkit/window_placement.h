@@ -8,9 +8,9 @@ namespace toolkit {
 
 enum class ShowMode { Normal, Hidden, Maximised, Minimised };
 
-struct Rectangle {
+struct ScreenArea {
   int x = 0, y = 0, width = 0, height = 0;
-  friend bool operator==(const Rectangle&, const Rectangle&) = default;
+  friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
 };
 
 // The window style: the flags without the toolkit's option bits.
@@ -22,8 +22,8 @@ ShowMode ShowModeFromFlags(std::uint32_t flags);
 // Places a window of the given outer size. Centred on the screen, the size is
 // first limited to the screen's; centred on the active window (when there is
 // one), it keeps its size. Otherwise (x, y) is the outer top-left corner.
-Rectangle PlaceWindow(std::uint32_t flags, int x, int y, int outerWidth, int outerHeight,
-                      int screenWidth, int screenHeight, const Rectangle* activeWindow);
+ScreenArea PlaceWindow(std::uint32_t flags, int x, int y, int outerWidth, int outerHeight,
+                      int screenWidth, int screenHeight, const ScreenArea* activeWindow);
 
 // The combo box height rule: the selection field height that makes the closed
 // box `wantedHeight` tall, given its height `measuredHeight` with a field of 15.

@@ -25,11 +25,11 @@ int NewWindowNumber(int requested) {
   return requested;
 }
 
-std::optional<Rectangle> ActiveWindowRectangle() {
+std::optional<ScreenArea> ActiveWindowArea() {
   RECT r;
   HWND active = GetActiveWindow();
   if (!active || !GetWindowRect(active, &r)) return std::nullopt;
-  return Rectangle{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  return ScreenArea{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 bool RegisterWindowClass(const char* name) {
@@ -79,8 +79,8 @@ int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const 
   const DWORD style = WindowStyleFromFlags(flags);
   RECT outer = {0, 0, innerWidth, innerHeight};
   AdjustWindowRect(&outer, style, FALSE);
-  const std::optional<Rectangle> active = ActiveWindowRectangle();
-  const Rectangle place = PlaceWindow(flags, x, y, outer.right - outer.left, outer.bottom - outer.top,
+  const std::optional<ScreenArea> active = ActiveWindowArea();
+  const ScreenArea place = PlaceWindow(flags, x, y, outer.right - outer.left, outer.bottom - outer.top,
                                       GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                       active ? &*active : nullptr);
 

@@ -21,7 +21,7 @@ std::wstring CommandLibrary::Call(const char* command) const {
   return text;
 }
 
-std::wstring ProgramFolder() {
+std::wstring ExecutableFolder() {
   std::wstring path(MAX_PATH, L'\0');
   DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   while (length == path.size()) {

@@ -26,6 +26,6 @@ class CommandLibrary {
 };
 
 // The folder of the running program, ending in a backslash.
-std::wstring ProgramFolder();
+std::wstring ExecutableFolder();
 
 }  // namespace brindle_edit

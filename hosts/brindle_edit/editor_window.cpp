@@ -46,7 +46,7 @@ std::wstring EncodingLabel(ScriptEncoding encoding) {
 
 }  // namespace
 
-EditorWindow::EditorWindow() : programFolder_(ProgramFolder()), library_(programFolder_) {}
+EditorWindow::EditorWindow() : programFolder_(ExecutableFolder()), library_(programFolder_) {}
 
 HWND EditorWindow::Create(const std::wstring& path, int showCommand) {
   HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -36,7 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   const std::wstring script = ScriptArgument();
   brindle_edit::EditorWindow editor;
   // The command dialogs' "?" buttons find Hilfe.chm in the current directory.
-  SetCurrentDirectoryW(brindle_edit::ProgramFolder().c_str());
+  SetCurrentDirectoryW(brindle_edit::ExecutableFolder().c_str());
   if (!editor.Create(script, showCommand)) return 1;
   return editor.Run();
 }

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string commandLine = plugin::ProgramCommandLine(directory, word);
   FUZZ_CHECK(commandLine.front() == '"');
-  const std::string folder = plugin::ProgramFolder(directory);
+  const std::string folder = plugin::FolderOf(directory);
   FUZZ_CHECK(folder.empty() || (folder.back() == '\\' && directory.substr(0, folder.size()) == folder));
 
   // A reader that claims sizes from the input and writes as much as it is

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string ProgramFolder() {
+std::string TestProgramFolder() {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder(path, length);
@@ -30,8 +30,8 @@ class ContextHelp : public ::testing::Test {
     DeleteFileA(log_.c_str());
     SetEnvironmentVariableA("BRINDLE_HH_LOG", log_.c_str());
     // Beside the host program, where CreateProcessA looks first.
-    viewer_ = ProgramFolder() + "hh.exe";
-    ASSERT_TRUE(CopyFileA((ProgramFolder() + "hh_stub.exe").c_str(), viewer_.c_str(), FALSE));
+    viewer_ = TestProgramFolder() + "hh.exe";
+    ASSERT_TRUE(CopyFileA((TestProgramFolder() + "hh_stub.exe").c_str(), viewer_.c_str(), FALSE));
     GetCurrentDirectoryA(MAX_PATH, savedDirectory_);
   }
 
@@ -153,7 +153,7 @@ TEST_F(ContextHelp, TheShellStartsTheViewerWhenCreateProcessFails) {
   const std::string systemViewer = std::string(windows) + "\\hh.exe";
   const std::string saved = systemViewer + ".brindle-saved";
   ASSERT_TRUE(MoveFileExA(systemViewer.c_str(), saved.c_str(), MOVEFILE_REPLACE_EXISTING));
-  const bool copied = CopyFileA((ProgramFolder() + "hh_stub.exe").c_str(), systemViewer.c_str(), FALSE);
+  const bool copied = CopyFileA((TestProgramFolder() + "hh_stub.exe").c_str(), systemViewer.c_str(), FALSE);
   ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
   if (copied)
     Call("echo", "Echo", [&](HWND dialog) {

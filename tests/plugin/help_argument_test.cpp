@@ -24,8 +24,8 @@ TEST(HelpArgument, ProgramCommandLine) {
   EXPECT_EQ(ProgramCommandLine("hh.exe", "C:\\a b\\Hilfe.chm::/echo.htm"),
             "\"hh.exe\" C:\\a b\\Hilfe.chm::/echo.htm");
   EXPECT_EQ(ProgramCommandLine("\"C:\\x y\\v.exe\"", ""), "\"C:\\x y\\v.exe\"");
-  EXPECT_EQ(ProgramFolder("hh.exe"), "");
-  EXPECT_EQ(ProgramFolder("C:\\Windows\\hh.exe"), "C:\\Windows\\");
+  EXPECT_EQ(FolderOf("hh.exe"), "");
+  EXPECT_EQ(FolderOf("C:\\Windows\\hh.exe"), "C:\\Windows\\");
 }
 
 // Stands in for GetCurrentDirectoryA on a system whose directory is longer

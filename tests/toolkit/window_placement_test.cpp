@@ -29,13 +29,13 @@ TEST(WindowPlacement, StyleAndShowModeFromFlags) {
 }
 
 TEST(WindowPlacement, Positions) {
-  const Rectangle active{100, 50, 400, 300};
+  const ScreenArea active{100, 50, 400, 300};
   struct Case {
     const char* what;
     std::uint32_t flags;
     int outerWidth, outerHeight;
-    const Rectangle* active;
-    Rectangle expected;
+    const ScreenArea* active;
+    ScreenArea expected;
   };
   const Case cases[] = {
       // 260 x 70 inside a caption frame of 266 x 95 on a 1024 x 768 screen.
