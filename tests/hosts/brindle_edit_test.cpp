@@ -270,46 +270,15 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
 
 // The editor keeps its own folder as the current directory, so the dialogs'
 // "?" finds Hilfe.chm beside it, wherever the script is.
-// The recording stand-in for the help viewer beside the programs, where
-// CreateProcessA looks first; gone again on every path.
-struct StandInViewer {
-  std::string folder, viewer, log;
-  StandInViewer() {
-    char program[MAX_PATH];
-    folder.assign(program, GetModuleFileNameA(nullptr, program, MAX_PATH));
-    folder.erase(folder.find_last_of('\\') + 1);
-    viewer = folder + "hh.exe";
-    log = folder + "brindle-edit-hh.log";
-    CopyFileA((folder + "hh_stub.exe").c_str(), viewer.c_str(), FALSE);
-    DeleteFileA(log.c_str());
-    SetEnvironmentVariableA("BRINDLE_HH_LOG", log.c_str());  // the editor inherits it
-  }
-  ~StandInViewer() {
-    SetEnvironmentVariableA("BRINDLE_HH_LOG", nullptr);
-    DeleteFileA(log.c_str());
-    DeleteFileA(viewer.c_str());
-  }
-  std::string FirstStart() const {
-    std::string started;
-    support::WaitUntil([&] {
-      std::ifstream file(log);
-      return static_cast<bool>(std::getline(file, started));
-    });
-    return started;
-  }
-};
-
-// The editor keeps its own folder as the current directory, so the dialogs'
-// "?" finds Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, DialogHelpFindsTheHelpFileBesideTheEditor) {
-  const StandInViewer help;
+  const support::StandInViewer help;
   Editor editor(Path(L"hilfe.bat"));
   ASSERT_NE(editor.Window(), nullptr);
   WorkDialog(editor, '3', "Echo", [](HWND dialog) {
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
     support::ClickGadget(dialog, 4);  // "Abbrechen"
   });
-  EXPECT_EQ(help.FirstStart(), "\"hh.exe\" " + help.folder + "Hilfe.chm::/echo.htm");
+  EXPECT_EQ(help.Starts(1), std::vector<std::string>{"\"hh.exe\" " + help.folder + "Hilfe.chm::/echo.htm"});
   EXPECT_EQ(editor.Close(), 0u);
 }
 

@@ -15,6 +15,7 @@
 #include "tests/support/toolkit_fixture.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 #include "toolkit/folder_chooser.h"
 #include "toolkit/folder_tree.h"
 
@@ -87,18 +88,6 @@ TEST_F(FolderTrees, StartingViewAndPathsOfEveryKindOfEntry) {
   MakeTree(toolkit::tree_flag::NoDocuments);
   EXPECT_EQ(Labels(toolkit::GadgetHandle(Tree), Next(toolkit::GadgetHandle(Tree), nullptr, TVGN_ROOT)).size(),
             children.size() - 1);
-}
-
-TEST_F(FolderTrees, FlagsChooseTheLook) {
-  HWND plain = MakeTree(0);
-  EXPECT_EQ(GetWindowLongA(plain, GWL_STYLE) & (TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS),
-            TVS_HASLINES | TVS_HASBUTTONS);
-  EXPECT_TRUE(GetWindowLongA(plain, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  HWND bare = MakeTree(toolkit::tree_flag::NoSunkenEdge | toolkit::tree_flag::KeepSelectionVisible |
-                       toolkit::tree_flag::NoLines | toolkit::tree_flag::NoButtons);
-  EXPECT_EQ(GetWindowLongA(bare, GWL_STYLE) & (TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS),
-            TVS_SHOWSELALWAYS);
-  EXPECT_FALSE(GetWindowLongA(bare, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 TEST_F(FolderTrees, FoldersButtonsPatternsAndSorting) {
@@ -279,6 +268,7 @@ TEST_F(FolderTrees, MediaChangesAddCollapseAndRemoveDrives) {
 }
 
 TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
+  namespace type = toolkit::event_type;
   HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly);
   auto point = [&](char letter) { return support::EntryPoint(tree, DriveEntry(tree, letter)); };
   auto types = [] {
@@ -287,37 +277,30 @@ TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
       if (e.kind == toolkit::event::Gadget && e.gadget == Tree) seen.push_back(e.type);
     return seen;
   };
+  auto saw = [&](int wanted) {
+    const std::vector<int> seen = types();
+    return std::find(seen.begin(), seen.end(), wanted) != seen.end();
+  };
   support::ClickAt(point('C'));
-  EXPECT_EQ(types(), (std::vector<int>{toolkit::event_type::Pressed, toolkit::event_type::Changed}));
+  EXPECT_EQ(types(), (std::vector<int>{type::Pressed, type::Changed}));
   const POINT d = point('D');
   support::Drag(d, {d.x, d.y + 60});
-  const std::vector<int> dragged = types();
-  EXPECT_NE(std::find(dragged.begin(), dragged.end(), toolkit::event_type::DragStarted), dragged.end());
-  Sleep(GetDoubleClickTime() + 50);
+  EXPECT_TRUE(saw(type::DragStarted));
   support::DoubleClick(tree);
-  const std::vector<int> doubled = types();
-  EXPECT_NE(std::find(doubled.begin(), doubled.end(), toolkit::event_type::DoubleClick), doubled.end());
-  Sleep(GetDoubleClickTime() + 50);
+  EXPECT_TRUE(saw(type::DoubleClick));
   support::DoubleClick(tree, true);
-  const std::vector<int> rightDoubled = types();
-  EXPECT_NE(std::find(rightDoubled.begin(), rightDoubled.end(), toolkit::event_type::RightDoubleClick), rightDoubled.end());
-  Sleep(GetDoubleClickTime() + 50);
+  EXPECT_TRUE(saw(type::RightDoubleClick));
   support::ClickAt(point('E'), true);
-  const std::vector<int> rightClicked = types();
-  EXPECT_NE(std::find(rightClicked.begin(), rightClicked.end(), toolkit::event_type::RightClick), rightClicked.end());
+  EXPECT_TRUE(saw(type::RightClick));
   EXPECT_NE(toolkit::GetGadgetText(Tree).find("E:\\"), std::string::npos) << "selected under the pointer first";
 }
 
 // The chooser runs its own loop on this thread: a second thread answers it.
-std::string ChooseAndAnswer(const char* initial, int button, HWND watched, bool* watchedDisabled) {
+std::string ChooseAndAnswer(const char* initial, int button, HWND watched = nullptr, bool* watchedDisabled = nullptr) {
   std::thread answer([&] {
-    HWND chooser = nullptr;
-    support::WaitUntil([&] { return (chooser = FindWindowA("#32770", nullptr)) != nullptr && IsWindowVisible(chooser); });
-    // Taken in only by the chooser's own loop, once it has opened on its folder.
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, support::PatienceMs, &ignored);
+    HWND chooser = support::WaitForChooser();
     if (watchedDisabled) *watchedDisabled = !IsWindowEnabled(watched);
-    PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
+    if (chooser) support::AnswerChooser(chooser, button);
   });
   const std::string chosen = toolkit::ChooseFolder("Sie können nun einen neuen Ordern erstellen", initial);
   answer.join();
@@ -325,9 +308,9 @@ std::string ChooseAndAnswer(const char* initial, int button, HWND watched, bool*
 }
 
 TEST_F(FolderTrees, ChooserReturnsThePathWithOneBackslash) {
-  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDCANCEL, nullptr, nullptr), "");
-  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDOK, nullptr, nullptr), "C:\\Daten\\") << "opened on C:\\Daten";
-  EXPECT_EQ(ChooseAndAnswer("D:\\", IDOK, nullptr, nullptr), "D:\\");
+  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDCANCEL), "");
+  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDOK), "C:\\Daten\\") << "opened on C:\\Daten";
+  EXPECT_EQ(ChooseAndAnswer("D:\\", IDOK), "D:\\");
 
   // The thread's other visible windows are disabled while it is open, and
   // only those are enabled again.

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "tests/support/leak_counts.h"
 #include "tests/support/toolkit_fixture.h"
 #include "tests/support/user_input.h"
 
@@ -44,27 +43,6 @@ TEST(Windows, FlagsPlaceAndShowTheWindow) {
   EXPECT_TRUE(IsIconic(toolkit::WindowHandle(minimised)));
   for (int window : {placed, hidden, maximised, minimised}) toolkit::CloseWindow(window);
   PumpEvents();
-}
-
-// A host can refuse windows with a CBT hook; open window must then give 0
-// and leave no class behind.
-std::string refusedClass;
-LRESULT CALLBACK RefuseToolkitWindows(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND) {
-    refusedClass = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
-    return 1;
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-TEST(Windows, RefusedWindowGivesZeroAndLeavesNoTrace) {
-  HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseToolkitWindows, nullptr, GetCurrentThreadId());
-  const int window = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 260, 70, "Echo", 0xC80001);
-  UnhookWindowsHookEx(hook);
-  EXPECT_EQ(window, 0);
-  EXPECT_EQ(refusedClass.rfind("WindowClass_", 0), 0u) << refusedClass;
-  EXPECT_FALSE(support::ClassRegistered(GetModuleHandleA(nullptr), refusedClass.c_str()));
-  EXPECT_EQ(toolkit::CreateButton(1, 0, 0, 10, 10, "x", 0), 0) << "no window, no gadget list";
 }
 
 TEST(Windows, OptionEightKeepsTheCurrentGadgetList) {
