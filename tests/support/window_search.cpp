@@ -3,18 +3,11 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-
 #include "tests/support/tree_view.h"
 
 namespace support {
 
 namespace {
-
-bool OfThisProcess(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process == GetCurrentProcessId();
-}
 
 bool HasClass(HWND window, const char* className) {
   char name[64] = {};
@@ -22,44 +15,31 @@ bool HasClass(HWND window, const char* className) {
   return lstrcmpiA(name, className) == 0;
 }
 
-// Calls `each` for every window of this process (children with
-// `children`), or for every descendant of `parent`.
-template <class Each>
-struct Walk {
-  Each& each;
-  bool children;
-  static BOOL CALLBACK Child(HWND window, LPARAM walk) {
-    reinterpret_cast<Walk*>(walk)->each(window);
-    return TRUE;
-  }
-  static BOOL CALLBACK TopLevel(HWND window, LPARAM walk) {
-    auto* w = reinterpret_cast<Walk*>(walk);
-    if (!OfThisProcess(window)) return TRUE;
-    w->each(window);
-    if (w->children) EnumChildWindows(window, Child, walk);
-    return TRUE;
-  }
-};
-
-template <class Each>
-void ForProcessWindows(bool children, Each each) {
-  Walk<Each> walk{each, children};
-  EnumWindows(Walk<Each>::TopLevel, reinterpret_cast<LPARAM>(&walk));
+BOOL CALLBACK CollectOfThisProcess(HWND window, LPARAM found) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
 }
 
-template <class Each>
-void ForChildWindows(HWND parent, Each each) {
-  Walk<Each> walk{each, true};
-  EnumChildWindows(parent, Walk<Each>::Child, reinterpret_cast<LPARAM>(&walk));
+BOOL CALLBACK Count(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The top-level windows of this process.
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> found;
+  EnumWindows(CollectOfThisProcess, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 }  // namespace
 
 std::vector<HWND> Tooltips(HWND owner) {
   std::vector<HWND> found;
-  ForProcessWindows(false, [&](HWND window) {
+  for (HWND window : TopLevelWindows())
     if (GetWindow(window, GW_OWNER) == owner && HasClass(window, TOOLTIPS_CLASSA)) found.push_back(window);
-  });
   return found;
 }
 
@@ -85,9 +65,8 @@ Tool ReadTool(HWND tooltip) {
 HWND WaitForChooser(DWORD timeoutMs) {
   HWND chooser = nullptr;
   WaitUntil([&] {
-    ForProcessWindows(false, [&](HWND window) {
+    for (HWND window : TopLevelWindows())
       if (IsWindowVisible(window) && HasClass(window, "#32770")) chooser = window;
-    });
     return chooser != nullptr;
   }, timeoutMs);
   DWORD_PTR ignored;
@@ -108,22 +87,23 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::f
 }
 
 HWND ChildWithText(HWND parent, const std::string& text) {
-  HWND found = nullptr;
-  ForChildWindows(parent, [&](HWND child) {
-    if (!found && WindowText(child) == text) found = child;
-  });
-  return found;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (WindowText(child) == text) return child;
+  return nullptr;
 }
 
 int VisibleWindows() {
   int count = 0;
-  ForProcessWindows(false, [&](HWND window) { count += IsWindowVisible(window) ? 1 : 0; });
+  for (HWND window : TopLevelWindows()) count += IsWindowVisible(window) ? 1 : 0;
   return count;
 }
 
 int ProcessWindows() {
   int count = 0;
-  ForProcessWindows(true, [&](HWND) { ++count; });
+  for (HWND window : TopLevelWindows()) {
+    ++count;
+    EnumChildWindows(window, Count, reinterpret_cast<LPARAM>(&count));
+  }
   return count;
 }
 

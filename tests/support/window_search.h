@@ -34,7 +34,7 @@ std::string ChooserSelection(HWND chooser);
 void AnswerChooser(HWND chooser, int button, const wchar_t* folder = nullptr,
                    const std::function<void()>& meanwhile = {});
 
-// The first child window of `parent` that shows `text`, null if none.
+// The first child of `parent` that shows `text`, null if none.
 HWND ChildWithText(HWND parent, const std::string& text);
 
 // The visible top-level windows of this process.

@@ -21,18 +21,7 @@
 
 namespace {
 
-using support::PumpEvents;
-using support::RecordedEvent;
-using Events = std::vector<RecordedEvent>;
-using support::Child;
-using support::DriveEntry;
-using support::Expand;
-using support::Label;
-using support::Labels;
-using support::Next;
-using support::RemoveTree;
-using support::Select;
-using support::Selected;
+using namespace support;
 constexpr int Tree = 1;
 
 bool HasButton(HWND tree, HTREEITEM item) {
@@ -110,18 +99,6 @@ TEST_F(FolderTrees, FoldersButtonsPatternsAndSorting) {
   EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\c.bat");
 }
 
-TEST_F(FolderTrees, SetTextLeavesTheSelectionWhereAPathEnds) {
-  MakeTree(toolkit::tree_flag::FoldersOnly, "C:\\Daten\\Projekte\\");
-  for (const char* missing : {"Q:\\Daten\\", "C:\\Daten\\Fehlt\\", "\\\\server\\share\\"}) {
-    toolkit::SetGadgetText(Tree, missing);
-    EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Projekte\\") << missing;
-  }
-  for (const char* empty : {"", "\\"}) {
-    toolkit::SetGadgetText(Tree, empty);
-    EXPECT_EQ(toolkit::GetGadgetText(Tree), "") << "rebuilt with nothing selected";
-  }
-}
-
 // A folder made after its parent was read (in the chooser, say) is found by
 // reading the parent again; what was open stays open, what is gone goes.
 TEST_F(FolderTrees, LeadingReadsAnEntryAgainForAFolderMadeSince) {
@@ -140,17 +117,35 @@ TEST_F(FolderTrees, LeadingReadsAnEntryAgainForAFolderMadeSince) {
   EXPECT_EQ(Labels(tree, Child(tree, daten, "Projekte")), std::vector<std::string>{"Alt"});
 }
 
-// Names are matched as the file system matches them: ordinal, ignoring case
-// only. A linguistic comparison counts "ß" as "ss" and passes over a soft
-// hyphen, and would lead to the sibling listed first.
-TEST_F(FolderTrees, NamesMatchAsTheFileSystemMatchesThem) {
-  const std::vector<std::string> names = {"Strasse", "Straße", "Projekte", "Pro\xADjekte"};
-  for (const std::string& name : names) CreateDirectoryA(("C:\\Daten\\" + name).c_str(), nullptr);
-  MakeTree(toolkit::tree_flag::FoldersOnly);
-  for (const std::string& name : names) {
-    toolkit::SetGadgetText(Tree, ("C:\\DATEN\\" + name + "\\").c_str());
-    EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\" + name + "\\");
+// Setting the text leads the tree to a folder, whose name is matched as the
+// file system matches names: ordinal, ignoring case only (a linguistic
+// comparison counts "ß" as "ss" and passes over a soft hyphen, and would
+// lead to the sibling listed first). A path that cannot be followed to its
+// end (a folder missing, no drive letter, past the 259 characters that the
+// system's file functions reach) leaves the selection where it was; an
+// empty text rebuilds the tree with nothing selected.
+TEST_F(FolderTrees, SettingTheTextLeadsToTheFolderOrLeavesTheSelection) {
+  for (const char* name : {"Strasse", "Straße", "Pro\xADjekte"}) CreateDirectoryA((std::string("C:\\Daten\\") + name).c_str(), nullptr);
+  std::wstring deep = L"\\\\?\\C:\\Tief";
+  std::string tooDeep = "C:\\Tief\\";
+  for (CreateDirectoryW(deep.c_str(), nullptr); tooDeep.size() < 330; CreateDirectoryW(deep.c_str(), nullptr)) {
+    deep += L"\\" + std::wstring(40, L'x');
+    tooDeep += std::string(40, 'x') + "\\";
   }
+  const std::string reachable = tooDeep.substr(0, tooDeep.rfind('\\', 200) + 1);
+  MakeTree(toolkit::tree_flag::FoldersOnly, reachable.c_str());
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
+  auto led = [](const std::string& text) {
+    toolkit::SetGadgetText(Tree, text.c_str());
+    return toolkit::GetGadgetText(Tree);
+  };
+  EXPECT_EQ(led(tooDeep), reachable);
+  EXPECT_EQ(led("c:\\daten\\"), "C:\\Daten\\");
+  const std::string names[] = {"Strasse", "Straße", "Projekte", "Pro\xADjekte"};
+  for (const std::string& name : names) EXPECT_EQ(led("C:\\DATEN\\" + name + "\\"), "C:\\Daten\\" + name + "\\");
+  for (const char* missing : {"Q:\\Daten\\", "C:\\Daten\\Fehlt\\", "\\\\server\\share\\"})
+    EXPECT_EQ(led(missing), "C:\\Daten\\Pro\xADjekte\\") << missing;
+  for (const char* empty : {"", "\\"}) EXPECT_EQ(led(empty), "");
 }
 
 // A drive without a medium at its first reading is read once it has one,
@@ -200,32 +195,12 @@ TEST_F(FolderTrees, ATreeNeedsNoDriveC) {
   EXPECT_GE(Labels(tree, Next(tree, nullptr, TVGN_ROOT)).size(), drives);
 }
 
-// Folders nested past the 259 characters of a path: the tree lists what the
-// system's file functions can reach and stops there, never overrunning.
-TEST_F(FolderTrees, DeepFoldersStopWhereThePathLimitIs) {
-  std::wstring deep = L"\\\\?\\C:\\Tief";
-  std::string narrow = "C:\\Tief\\";
-  CreateDirectoryW(deep.c_str(), nullptr);
-  while (narrow.size() < 330) {
-    deep += L"\\" + std::wstring(40, L'x');
-    narrow += std::string(40, 'x') + "\\";
-    CreateDirectoryW(deep.c_str(), nullptr);
-  }
-  const std::string reachable = narrow.substr(0, narrow.rfind('\\', 200) + 1);
-  MakeTree(toolkit::tree_flag::FoldersOnly, reachable.c_str());
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
-  // Deeper, the folders cannot be listed: the path ends there and the
-  // selection stays where it was.
-  toolkit::SetGadgetText(Tree, narrow.c_str());
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
-}
-
 TEST_F(FolderTrees, DriveWithoutAMediumShowsTheNoticeUnlessFlag10) {
   if (GetDriveTypeA("J:\\") != DRIVE_CDROM) GTEST_SKIP() << "needs the test drives (scripts/test-drives.sh)";
   HWND tree = MakeTree(0);
   Expand(tree, DriveEntry(tree, 'J'));
   EXPECT_EQ(Labels(tree, DriveEntry(tree, 'J')).size(), 0u);
-  HWND notice = support::WaitForWindow("Laufwerk nicht bereit", 1000);
+  HWND notice = WaitForWindow("Laufwerk nicht bereit", 1000);
   ASSERT_NE(notice, nullptr);
   EXPECT_FALSE(IsWindowEnabled(tree)) << "the tree waits for the notice";
   SendMessageA(notice, WM_COMMAND, 2, 0);  // "Abbrechen"
@@ -234,7 +209,7 @@ TEST_F(FolderTrees, DriveWithoutAMediumShowsTheNoticeUnlessFlag10) {
 
   tree = MakeTree(toolkit::tree_flag::NoNotReadyNotice);
   Expand(tree, DriveEntry(tree, 'J'));
-  EXPECT_EQ(support::WaitForWindow("Laufwerk nicht bereit", 300), nullptr);
+  EXPECT_EQ(WaitForWindow("Laufwerk nicht bereit", 300), nullptr);
 }
 
 void SendVolumeChange(HWND window, WPARAM event, char letter) {
@@ -270,7 +245,7 @@ TEST_F(FolderTrees, MediaChangesAddCollapseAndRemoveDrives) {
 TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
   namespace type = toolkit::event_type;
   HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly);
-  auto point = [&](char letter) { return support::EntryPoint(tree, DriveEntry(tree, letter)); };
+  auto point = [&](char letter) { return EntryPoint(tree, DriveEntry(tree, letter)); };
   auto types = [] {
     std::vector<int> seen;
     for (const RecordedEvent& e : PumpEvents(150))
@@ -281,16 +256,16 @@ TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
     const std::vector<int> seen = types();
     return std::find(seen.begin(), seen.end(), wanted) != seen.end();
   };
-  support::ClickAt(point('C'));
+  ClickAt(point('C'));
   EXPECT_EQ(types(), (std::vector<int>{type::Pressed, type::Changed}));
   const POINT d = point('D');
-  support::Drag(d, {d.x, d.y + 60});
+  Drag(d, {d.x, d.y + 60});
   EXPECT_TRUE(saw(type::DragStarted));
-  support::DoubleClick(tree);
+  DoubleClick(tree);
   EXPECT_TRUE(saw(type::DoubleClick));
-  support::DoubleClick(tree, true);
+  DoubleClick(tree, true);
   EXPECT_TRUE(saw(type::RightDoubleClick));
-  support::ClickAt(point('E'), true);
+  ClickAt(point('E'), true);
   EXPECT_TRUE(saw(type::RightClick));
   EXPECT_NE(toolkit::GetGadgetText(Tree).find("E:\\"), std::string::npos) << "selected under the pointer first";
 }
@@ -298,9 +273,9 @@ TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
 // The chooser runs its own loop on this thread: a second thread answers it.
 std::string ChooseAndAnswer(const char* initial, int button, HWND watched = nullptr, bool* watchedDisabled = nullptr) {
   std::thread answer([&] {
-    HWND chooser = support::WaitForChooser();
+    HWND chooser = WaitForChooser();
     if (watchedDisabled) *watchedDisabled = !IsWindowEnabled(watched);
-    if (chooser) support::AnswerChooser(chooser, button);
+    if (chooser) AnswerChooser(chooser, button);
   });
   const std::string chosen = toolkit::ChooseFolder("Sie können nun einen neuen Ordern erstellen", initial);
   answer.join();

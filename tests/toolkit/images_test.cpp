@@ -1,9 +1,7 @@
-// Images, the drawing pass and image gadgets; and the color dialog's
-// swatches read back from their bitmaps.
+// Images, the drawing pass and image gadgets.
 #include <gtest/gtest.h>
 
 #include "commands/color.h"
-#include "commands/color_text.h"
 #include "tests/support/toolkit_fixture.h"
 #include "tests/support/user_input.h"
 #include "toolkit/images.h"
@@ -69,15 +67,6 @@ TEST(Images, FilledBoxesAndTheirRules) {
   HBITMAP beyond = toolkit::CreateImage(20, 4, 4, 32);  // a number past the others
   EXPECT_TRUE(beyond && toolkit::ImageHandle(20) == beyond);
   EXPECT_EQ(toolkit::LiveScopedHandles(), handlesBefore + 2) << "only the two images are left";
-}
-
-TEST(Images, ColorSwatchesHaveTheConsoleColoursInABlackFrame) {
-  for (int call = 0; call < 2; ++call) {  // a second call replaces the images
-    commands::MakeSwatches();
-    for (int index = commands::FirstColour; index <= commands::LastColour; ++index)
-      ExpectSwatch(toolkit::ImageHandle(index), commands::ConsoleColourValue(index),
-                   std::to_string(index).c_str());
-  }
 }
 
 using ImageGadgets = support::ToolkitTest;

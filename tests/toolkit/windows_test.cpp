@@ -1,7 +1,7 @@
 // Opening and closing toolkit windows, and the window-level events.
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstdint>
 
 #include "tests/support/toolkit_fixture.h"
 #include "tests/support/user_input.h"
@@ -13,47 +13,29 @@ using support::RecordedEvent;
 using Events = std::vector<RecordedEvent>;
 namespace event = toolkit::event;
 
-TEST(Windows, StaleAndUnknownNumbersDoNothing) {
-  const int first = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "a", 0xC80001);
-  ASSERT_NE(first, 0);
-  toolkit::CloseWindow(first);
-  toolkit::CloseWindow(first);
-  const int second = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "b", 0xC80001);
-  EXPECT_NE(second, first) << "a number must not come back while a dialog may still hold it";
-  EXPECT_EQ(toolkit::WindowHandle(first), nullptr);
+// A number never comes back while a dialog may still hold it; the flags
+// show the window hidden, maximised or minimised; gadgets go to the window
+// opened last unless option 8 keeps the current list, and with it.
+TEST(Windows, NumbersFlagsAndTheGadgetList) {
+  auto open = [](std::uint32_t flags) { return toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 200, 100, "w", flags); };
+  const int closed = open(0xC80001);
+  ASSERT_NE(closed, 0);
+  toolkit::CloseWindow(closed);
+  toolkit::CloseWindow(closed);
+  EXPECT_EQ(toolkit::WindowHandle(closed), nullptr);
   EXPECT_EQ(toolkit::WindowHandle(0), nullptr);
-  toolkit::CloseWindow(second);
-  PumpEvents();
-}
-
-TEST(Windows, FlagsPlaceAndShowTheWindow) {
-  const int placed = toolkit::OpenWindow(toolkit::AnyNumber, 100, 100, 434, 490, "XCOPY", 0xC80000);
-  RECT frame, client;
-  GetWindowRect(toolkit::WindowHandle(placed), &frame);
-  GetClientRect(toolkit::WindowHandle(placed), &client);
-  EXPECT_EQ(frame.left, 100);
-  EXPECT_EQ(frame.top, 100);
-  EXPECT_EQ(client.right, 434);
-  EXPECT_EQ(client.bottom, 490);
-  const int hidden = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "h", 0x10C80001);
-  const int maximised = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "max", 0x01CF0000);
-  const int minimised = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 100, 50, "min", 0x20CF0000);
+  const int hidden = open(0x10C80001), maximised = open(0x01CF0000), minimised = open(0x20CF0000);
+  EXPECT_NE(hidden, closed);
   EXPECT_FALSE(IsWindowVisible(toolkit::WindowHandle(hidden)));
   EXPECT_TRUE(IsZoomed(toolkit::WindowHandle(maximised)));
   EXPECT_TRUE(IsIconic(toolkit::WindowHandle(minimised)));
-  for (int window : {placed, hidden, maximised, minimised}) toolkit::CloseWindow(window);
-  PumpEvents();
-}
-
-TEST(Windows, OptionEightKeepsTheCurrentGadgetList) {
-  const int list = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 200, 100, "list", 0xC80001);
-  const int other = toolkit::OpenWindow(toolkit::AnyNumber, 0, 0, 200, 100, "other", 0xC80009);
+  const int list = open(0xC80001), other = open(0xC80009);
   ASSERT_EQ(toolkit::CreateButton(1, 0, 0, 50, 20, "x", 0), 1);
   EXPECT_EQ(GetParent(toolkit::GadgetHandle(1)), toolkit::WindowHandle(list));
   toolkit::CloseWindow(list);
   EXPECT_EQ(toolkit::GadgetHandle(1), nullptr) << "the gadget goes with its window";
   EXPECT_EQ(toolkit::CreateButton(1, 0, 0, 50, 20, "x", 0), 0) << "closing the list leaves none";
-  toolkit::CloseWindow(other);
+  for (int window : {hidden, maximised, minimised, other}) toolkit::CloseWindow(window);
   PumpEvents();
 }
 
