@@ -58,7 +58,7 @@ TEST(ColorDialog, BothRowsStepThroughTheSixteenColoursWithoutWrapping) {
   });
   EXPECT_EQ(stepped.text, "color F0") << "digits A to F are upper case";
 
-  // A second call starts afresh with swatches made anew; clicking them changes nothing.
+  // A second call starts afresh; clicking the swatches changes nothing.
   const CommandResult again = library.Call(Color, [&](HWND dialog) {
     for (int swatch : {TextSwatch, BackSwatch}) {
       Click(GetDlgItem(dialog, swatch));
