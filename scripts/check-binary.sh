@@ -3,7 +3,7 @@
 # that a build a machine cannot run is still checked there: its format and
 # machine, that it imports Windows system libraries only (the runtimes are
 # linked in), and for Brindlework.dll its module name, its exports by name
-# and ordinal, and the common controls' start-up it calls.   usage: check-binary.sh pei-i386|pei-x86-64 FILE...
+# and ordinal, its texts' code page, and the common controls' start-up it calls.   usage: check-binary.sh pei-i386|pei-x86-64 FILE...
 set -euo pipefail
 format=$1
 shift
@@ -44,9 +44,12 @@ for file in "$@"; do
 $actual
 instead of
 $exports"
+  # The dialogs' texts are code page 1252 bytes ("Hinzufügen" with 0xFC), not UTF-8.
+  LC_ALL=C grep -qa $'Hinzuf\xfcgen' "$file" || fail "holds no \"Hinzufügen\" in code page 1252"
+  ! LC_ALL=C grep -qa $'Hinzuf\xc3\xbcgen' "$file" || fail "holds UTF-8 text"
   # The start-up initialises the common controls both ways.
   for function in InitCommonControls InitCommonControlsEx; do
     grep -Eq "^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+$function\$" <<<"$headers" || fail "does not call $function"
   done
 done
-echo "check-binary: $# $format file(s) hold their format, system imports only$([[ " $* " == *Brindlework.dll* ]] && echo ', and the exports')"
+echo "check-binary: $# $format file(s) hold their format, system imports only$([[ " $* " == *Brindlework.dll* ]] && echo ', and the exports and texts')"

@@ -6,10 +6,13 @@
 
 #include "tests/support/library_host.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
-enum { DriveList = 2, F = 4, V = 5, R = 6, X = 7, I = 8, C = 9, L = 10, AddButton = 16, CancelButton = 17 };
+using namespace support;
+
+enum { DriveList = 2, F = 4, V = 5, R = 6, X = 7, I = 8, C = 9, L = 10 };
 
 std::vector<std::string> ListedDrives(HWND dialog) {
   HWND list = GetDlgItem(dialog, DriveList);
@@ -23,50 +26,16 @@ std::vector<std::string> ListedDrives(HWND dialog) {
   return items;
 }
 
-BOOL CALLBACK CountOtherVisible(HWND window, LPARAM data) {
-  auto* counted = reinterpret_cast<std::pair<HWND, int>*>(data);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && window != counted->first && IsWindowVisible(window))
-    ++counted->second;
-  return TRUE;
-}
-
-int OtherVisibleWindows(HWND dialog) {
-  std::pair<HWND, int> counted{dialog, 0};
-  EnumWindows(CountOtherVisible, reinterpret_cast<LPARAM>(&counted));
-  return counted.second;
-}
-
-bool Enabled(HWND dialog, int box) { return IsWindowEnabled(GetDlgItem(dialog, box)); }
-bool Checked(HWND dialog, int box) {
-  return SendMessageA(GetDlgItem(dialog, box), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-// Clicks a box and waits until it shows the click.
-void Toggle(HWND dialog, int box) {
-  const bool before = Checked(dialog, box);
-  support::ClickGadget(dialog, box);
-  ASSERT_TRUE(support::WaitUntil([&] { return Checked(dialog, box) != before; })) << "box " << box;
-}
-
-class ChkdskDialog : public ::testing::Test {
- protected:
-  support::CommandResult Chkdsk(const std::function<void(HWND)>& user) {
-    return support::CallWithUser(library_.Procedure("chkdsk"), "Chkdsk", user);
-  }
-  support::LoadedLibrary library_;
-};
-
-TEST_F(ChkdskDialog, ListsTheDrivesChkdskCanCheckAndSelectsTheFirst) {
+TEST(ChkdskDialog, ListsTheDrivesChkdskCanCheckAndSelectsTheFirst) {
+  LoadedLibrary library;
   std::vector<std::string> listed;
-  const support::CommandResult result = Chkdsk([&](HWND dialog) {
+  const CommandResult result = library.Call(Chkdsk, [&](HWND dialog) {
     listed = ListedDrives(dialog);
     EXPECT_EQ(SendMessageA(GetDlgItem(dialog, DriveList), CB_GETCURSEL, 0, 0), 0);
     // A drive without a medium raised no system error box: the dialog is
     // the process's only visible window.
-    EXPECT_EQ(OtherVisibleWindows(dialog), 0);
-    support::ClickGadget(dialog, AddButton);
+    EXPECT_EQ(VisibleWindows(), 1);
+    ClickGadget(dialog, Chkdsk.add);
   });
   EXPECT_EQ(result.text, "chkdsk C:");
   // A: never; F: is a CD drive (CDFS); I: has no medium. G: and H: are the
@@ -79,70 +48,35 @@ TEST_F(ChkdskDialog, ListsTheDrivesChkdskCanCheckAndSelectsTheFirst) {
   if (expected.size() < 6) GTEST_SKIP() << "no FAT drives: scripts/test-drives.sh needs root";
 }
 
-TEST_F(ChkdskDialog, SwitchesFollowTheTableOrder) {
-  struct Case {
-    std::vector<int> clicked;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {{F, R}, "chkdsk D: /f /r"},
-      {{R, F}, "chkdsk D: /f /r"},
-      {{C, I, X, R, V, F}, "chkdsk D: /f /v /r /x /i /c"},
-  };
-  for (const Case& c : cases) {
-    const support::CommandResult result = Chkdsk([&](HWND dialog) {
-      SendMessageA(GetDlgItem(dialog, DriveList), CB_SETCURSEL, 1, 0);  // D:\ System
-      for (int box : c.clicked) Toggle(dialog, box);
-      support::ClickGadget(dialog, AddButton);
-    });
-    EXPECT_EQ(result.text, c.expected);
-  }
-}
+// The switches in their table order, whatever order they were checked in;
+// /l freezes the other boxes with their marks and stands alone, and
+// unchecked, the earlier marks count again.
+TEST(ChkdskDialog, SwitchesInTableOrderAndLogSizeAlone) {
+  LoadedLibrary library;
+  EXPECT_EQ(library.Call(Chkdsk, [](HWND dialog) {
+    SendMessageA(GetDlgItem(dialog, DriveList), CB_SETCURSEL, 1, 0);  // D:\ System
+    for (int box : {C, I, X, R, V, F}) Toggle(dialog, box);
+    ClickGadget(dialog, Chkdsk.add);
+  }).text, "chkdsk D: /f /v /r /x /i /c");
 
-TEST_F(ChkdskDialog, LogSizeFreezesTheOtherBoxesAndWins) {
-  const support::CommandResult withL = Chkdsk([](HWND dialog) {
+  EXPECT_EQ(library.Call(Chkdsk, [](HWND dialog) {
     Toggle(dialog, F);
-    Toggle(dialog, C);
     Toggle(dialog, L);
-    EXPECT_TRUE(support::WaitUntil([&] { return !Enabled(dialog, F); }));
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, F); }));
     for (int box = F; box < L; ++box) EXPECT_FALSE(Enabled(dialog, box)) << box;
     EXPECT_TRUE(Checked(dialog, F)) << "marks are kept";
-    support::ClickGadget(dialog, AddButton);
-  });
-  EXPECT_EQ(withL.text, "chkdsk C: /l");
+    ClickGadget(dialog, Chkdsk.add);
+  }).text, "chkdsk C: /l");
 
-  const support::CommandResult withoutL = Chkdsk([](HWND dialog) {
+  EXPECT_EQ(library.Call(Chkdsk, [](HWND dialog) {
     Toggle(dialog, F);
     Toggle(dialog, L);
     Toggle(dialog, L);
-    EXPECT_TRUE(support::WaitUntil([&] { return Enabled(dialog, F); }));
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, F); }));
     for (int box = F; box < L; ++box) EXPECT_TRUE(Enabled(dialog, box)) << box;
     Toggle(dialog, R);
-    support::ClickGadget(dialog, AddButton);
-  });
-  EXPECT_EQ(withoutL.text, "chkdsk C: /f /r") << "the earlier marks count again";
-}
-
-TEST_F(ChkdskDialog, NoSelectedDriveGivesNoDrivePart) {
-  const support::CommandResult result = Chkdsk([](HWND dialog) {
-    SendMessageA(GetDlgItem(dialog, DriveList), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    Toggle(dialog, F);
-    support::ClickGadget(dialog, AddButton);
-  });
-  EXPECT_EQ(result.text, "chkdsk  /f");
-}
-
-TEST_F(ChkdskDialog, CancelAndCloseBoxGiveEmptyText) {
-  for (bool closeBox : {false, true}) {
-    const support::CommandResult result = Chkdsk([&](HWND dialog) {
-      Toggle(dialog, F);
-      if (closeBox)
-        support::ClickAt(support::CloseBoxPoint(dialog));
-      else
-        support::ClickGadget(dialog, CancelButton);
-    });
-    EXPECT_EQ(result.text, "");
-  }
+    ClickGadget(dialog, Chkdsk.add);
+  }).text, "chkdsk C: /f /r");
 }
 
 }  // namespace

@@ -4,119 +4,70 @@
 
 #include <windows.h>
 
+#include "commands/color_text.h"
 #include "tests/support/library_host.h"
 #include "tests/support/user_input.h"
 
 namespace {
 
-using support::WaitUntil;
+using namespace support;
 
-enum { TextBack = 3, TextSwatch = 4, TextOn = 5, BackBack = 6, BackSwatch = 7, BackOn = 8, AddButton = 9, CancelButton = 10 };
+constexpr int TextBack = 3, TextSwatch = 4, TextOn = 5, BackBack = 6, BackSwatch = 7, BackOn = 8;
 
-// The console colours by index 1 to 16, as the screen shows them.
-constexpr COLORREF Console[17] = {0,
-    RGB(0, 0, 0),     RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128),
-    RGB(128, 0, 0),   RGB(128, 0, 128),   RGB(128, 128, 0),   RGB(192, 192, 192),
-    RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),     RGB(0, 255, 255),
-    RGB(255, 0, 0),   RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255)};
-
-bool Enabled(HWND dialog, int gadget) { return IsWindowEnabled(GetDlgItem(dialog, gadget)); }
-
-// Whether the swatch on screen is the colour inside a black frame.
-bool ShowsColour(HWND dialog, int swatch, int index) {
+// The one colour inside a swatch's black frame on screen, or CLR_INVALID.
+COLORREF Shown(HWND dialog, int swatch) {
   HWND control = GetDlgItem(dialog, swatch);
   HDC dc = GetDC(control);
+  const COLORREF inside = GetPixel(dc, 1, 1);
   bool shown = GetPixel(dc, 0, 0) == 0 && GetPixel(dc, 19, 19) == 0;
   for (int y = 1; y < 19 && shown; ++y)
-    for (int x = 1; x < 19 && shown; ++x) shown = GetPixel(dc, x, y) == Console[index];
+    for (int x = 1; x < 19 && shown; ++x) shown = GetPixel(dc, x, y) == inside;
   ReleaseDC(control, dc);
-  return shown;
+  return shown ? inside : CLR_INVALID;
 }
 
 void Press(HWND dialog, int button, int times = 1) {
-  for (int i = 0; i < times; ++i) support::ClickGadget(dialog, button);
+  for (int i = 0; i < times; ++i) ClickGadget(dialog, button);
 }
 
-class ColorDialog : public ::testing::Test {
- protected:
-  support::CommandResult Color(const std::function<void(HWND)>& user) {
-    return support::CallWithUser(library_.Procedure("color"), "Color", user);
-  }
-  support::LoadedLibrary library_;
-};
-
-TEST_F(ColorDialog, StartsAtTextFAndBackground9) {
-  for (int call = 0; call < 2; ++call) {  // a second call starts afresh
-    const support::CommandResult result = Color([&](HWND dialog) {
-      EXPECT_FALSE(Enabled(dialog, TextOn));
-      for (int gadget : {TextBack, BackBack, BackOn, AddButton}) EXPECT_TRUE(Enabled(dialog, gadget)) << gadget;
-      EXPECT_TRUE(ShowsColour(dialog, TextSwatch, 16));
-      EXPECT_TRUE(ShowsColour(dialog, BackSwatch, 10));
-      if (call == 0) Press(dialog, BackOn, 2);
-      support::ClickGadget(dialog, AddButton);
-    });
-    EXPECT_EQ(result.text, call == 0 ? "color BF" : "color 9F") << "digits A to F are upper case";
-  }
-}
-
-TEST_F(ColorDialog, EqualColoursCannotBeAdded) {
-  const support::CommandResult result = Color([](HWND dialog) {
-    Press(dialog, TextBack, 6);  // text 10, like the background
-    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, AddButton); }));
-    EXPECT_TRUE(Enabled(dialog, TextOn));
-    Press(dialog, TextBack);  // text 9
-    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, AddButton); }));
-    support::ClickGadget(dialog, AddButton);
-  });
-  EXPECT_EQ(result.text, "color 98");
-
-  const support::CommandResult top = Color([](HWND dialog) {
-    Press(dialog, BackOn, 6);  // background 16, like the text
-    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, BackOn) && !Enabled(dialog, AddButton); }));
-    support::ClickGadget(dialog, CancelButton);
-  });
-  EXPECT_EQ(top.text, "");
-}
-
-// Every colour on screen, stepping the background from 10 down to 1 and up
-// to 16; the arrow at each end is disabled, so nothing wraps.
-TEST_F(ColorDialog, SwatchesOnScreenAndNoWrapping) {
-  const support::CommandResult result = Color([](HWND dialog) {
-    for (int index = 9; index >= 1; --index) {
-      Press(dialog, BackBack);
-      ASSERT_TRUE(WaitUntil([&] { return ShowsColour(dialog, BackSwatch, index); })) << index;
-    }
-    EXPECT_FALSE(Enabled(dialog, BackBack));
+// The background steps from 10 down to 1 and up to 16, the text from 16
+// down to 1, each showing its console colour; the arrow at each end is
+// disabled, so nothing wraps; equal colours cannot be added.
+TEST(ColorDialog, BothRowsStepThroughTheSixteenColoursWithoutWrapping) {
+  LoadedLibrary library;
+  auto shows = [](HWND dialog, int swatch, int index) {
+    return WaitUntil([&] { return Shown(dialog, swatch) == commands::ConsoleColourValue(index); });
+  };
+  const CommandResult stepped = library.Call(Color, [&](HWND dialog) {
+    EXPECT_FALSE(Enabled(dialog, TextOn));
+    for (int gadget : {TextBack, BackBack, BackOn, Color.add}) EXPECT_TRUE(Enabled(dialog, gadget)) << gadget;
+    EXPECT_TRUE(shows(dialog, TextSwatch, 16) && shows(dialog, BackSwatch, 10));
+    Press(dialog, BackBack, 9);
+    EXPECT_TRUE(shows(dialog, BackSwatch, 1) && WaitUntil([&] { return !Enabled(dialog, BackBack); })) << "at 1";
     for (int index = 2; index <= 16; ++index) {
       Press(dialog, BackOn);
-      ASSERT_TRUE(WaitUntil([&] { return ShowsColour(dialog, BackSwatch, index); })) << index;
+      ASSERT_TRUE(shows(dialog, BackSwatch, index)) << index;
     }
-    EXPECT_FALSE(Enabled(dialog, BackOn));
-    EXPECT_TRUE(Enabled(dialog, BackBack));
-    Press(dialog, BackBack, 15);
-    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, BackBack); }));
-    support::ClickGadget(dialog, AddButton);
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, BackOn) && !Enabled(dialog, Color.add); })) << "16 like the text";
+    for (int index = 15; index >= 1; --index) {
+      Press(dialog, TextBack);
+      ASSERT_TRUE(shows(dialog, TextSwatch, index)) << index;
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, TextBack) && Enabled(dialog, TextOn); })) << "at 1";
+    ClickGadget(dialog, Color.add);
   });
-  EXPECT_EQ(result.text, "color 0F");
-}
+  EXPECT_EQ(stepped.text, "color F0") << "digits A to F are upper case";
 
-TEST_F(ColorDialog, SwatchClicksChangeNothingAndTheCloseBoxCancels) {
-  const support::CommandResult clicked = Color([](HWND dialog) {
+  // A second call starts afresh; clicking the swatches changes nothing.
+  const CommandResult again = library.Call(Color, [&](HWND dialog) {
     for (int swatch : {TextSwatch, BackSwatch}) {
-      support::Click(GetDlgItem(dialog, swatch));
-      Sleep(GetDoubleClickTime() + 50);
-      support::DoubleClick(GetDlgItem(dialog, swatch));
-      Sleep(GetDoubleClickTime() + 50);
+      Click(GetDlgItem(dialog, swatch));
+      DoubleClick(GetDlgItem(dialog, swatch));
     }
-    EXPECT_TRUE(ShowsColour(dialog, TextSwatch, 16));
-    support::ClickGadget(dialog, AddButton);
+    EXPECT_TRUE(shows(dialog, TextSwatch, 16) && shows(dialog, BackSwatch, 10));
+    ClickGadget(dialog, Color.add);
   });
-  EXPECT_EQ(clicked.text, "color 9F");
-  const support::CommandResult closed = Color([](HWND dialog) {
-    Press(dialog, TextBack);
-    support::ClickAt(support::CloseBoxPoint(dialog));
-  });
-  EXPECT_EQ(closed.text, "");
+  EXPECT_EQ(again.text, "color 9F");
 }
 
 }  // namespace

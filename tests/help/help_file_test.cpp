@@ -4,6 +4,7 @@
 #include <chm_lib.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <regex>
@@ -76,20 +77,7 @@ bool HasUtf8Umlauts(const std::string& text) {
 
 // A link's target path inside the file, from the folder of the linking object.
 std::string Resolve(const std::string& from, const std::string& link) {
-  std::vector<std::string> parts;
-  std::string joined = from.substr(0, from.rfind('/') + 1) + link, part;
-  for (std::size_t at = 1; at <= joined.size(); ++at) {
-    if (at < joined.size() && joined[at] != '/') {
-      part += joined[at];
-      continue;
-    }
-    if (part == ".." && !parts.empty()) parts.pop_back();
-    else if (part != "." && part != ".." && !part.empty()) parts.push_back(part);
-    part.clear();
-  }
-  std::string path;
-  for (const std::string& p : parts) path += "/" + p;
-  return path;
+  return (std::filesystem::path(from).parent_path() / link).lexically_normal().generic_string();
 }
 
 bool IsHtml(const std::string& path) {

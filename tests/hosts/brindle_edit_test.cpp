@@ -56,76 +56,60 @@ void EndDescendants(DWORD parent) {
 }
 
 // One run of the editor on a script; ended on every path.
-class Editor {
- public:
+struct Editor {
   explicit Editor(const std::wstring& script) {
     std::wstring commandLine = L"BrindleEdit.exe \"" + script + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return;
-    const std::string title = TitleFor(script);
-    window_ = support::WaitForWindow(title.c_str(), support::PatienceMs, process_.dwProcessId);
-    if (window_) {
-      edit_ = GetDlgItem(window_, EditId);
-      status_ = GetDlgItem(window_, StatusId);
-      SetForegroundWindow(window_);
-      // The tests type at once: a window that never takes the keys is none.
-      if (!support::WaitForKeyboardFocus(edit_)) window_ = nullptr;
-    }
+    // "name.bat – BrindleEdit" in the code page the test's texts are in.
+    char title[512] = {};
+    const std::wstring wide = script.substr(script.find_last_of(L'\\') + 1) + L" – BrindleEdit";
+    WideCharToMultiByte(1252, 0, wide.c_str(), -1, title, sizeof title, nullptr, nullptr);
+    window = support::WaitForWindow(title, support::PatienceMs, process.dwProcessId);
+    edit = GetDlgItem(window, EditId);
+    status = GetDlgItem(window, StatusId);
+    SetForegroundWindow(window);
+    // The tests type at once: a window that never takes the keys is none.
+    if (!WaitForEditFocus()) window = nullptr;
   }
   ~Editor() {
-    if (!process_.hProcess) return;
-    EndDescendants(process_.dwProcessId);
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
+    if (!process.hProcess) return;
+    EndDescendants(process.dwProcessId);
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
   }
-  Editor(const Editor&) = delete;
-  Editor& operator=(const Editor&) = delete;
-
-  HWND Window() const { return window_; }
-  HWND Edit() const { return edit_; }
-  HWND StatusLine() const { return status_; }
-  std::wstring Text() const { return WideText(edit_); }
-  // The status line's first part: the first warning, or the explanation.
-  std::wstring Status() const { return WideText(status_); }
+  std::wstring Text() const { return WideText(edit); }
   bool WaitForText(const std::wstring& expected) const {
     return support::WaitUntil([&] { return Text() == expected; });
   }
+  // The status line's first part: the first warning, or the explanation.
   bool WaitForStatus(const std::wstring& expected) const {
-    return support::WaitUntil([&] { return Status() == expected; });
+    return support::WaitUntil([&] { return WideText(status) == expected; });
   }
   // Keys typed before the text has the focus would be lost.
-  bool WaitForEditFocus() const { return support::WaitForKeyboardFocus(edit_); }
+  bool WaitForEditFocus() const { return support::WaitForKeyboardFocus(edit); }
   // Closes the window as the user would and returns the exit code.
   DWORD Close() {
-    PostMessageW(window_, WM_CLOSE, 0, 0);
+    PostMessageW(window, WM_CLOSE, 0, 0);
     DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process_.hProcess, support::PatienceMs) == WAIT_OBJECT_0)
-      GetExitCodeProcess(process_.hProcess, &code);
+    if (WaitForSingleObject(process.hProcess, support::PatienceMs) == WAIT_OBJECT_0)
+      GetExitCodeProcess(process.hProcess, &code);
     return code;
   }
-  DWORD ProcessId() const { return process_.dwProcessId; }
 
- private:
-  // "name.bat – BrindleEdit" in the code page the test's texts are in.
-  static std::string TitleFor(const std::wstring& script) {
-    const std::wstring title = script.substr(script.find_last_of(L'\\') + 1) + L" – BrindleEdit";
-    char narrow[512] = {};
-    WideCharToMultiByte(1252, 0, title.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
-    return narrow;
-  }
-  PROCESS_INFORMATION process_ = {};
-  HWND window_ = nullptr, edit_ = nullptr, status_ = nullptr;
+  PROCESS_INFORMATION process = {};
+  HWND window = nullptr, edit = nullptr, status = nullptr;
 };
 
 // Runs a command of the editor's menu by its shortcut and works its dialog.
 void WorkDialog(const Editor& editor, int key, const char* title, const std::function<void(HWND)>& user) {
   support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
-  HWND dialog = support::WaitForDialog(title, support::PatienceMs, editor.ProcessId());
-  ASSERT_NE(dialog, nullptr) << title << support::KeyboardState(editor.Window());
+  HWND dialog = support::WaitForDialog(title, support::PatienceMs, editor.process.dwProcessId);
+  ASSERT_NE(dialog, nullptr) << title << support::KeyboardState(editor.window);
   user(dialog);
   ASSERT_TRUE(support::WaitForWindowGone(dialog)) << title;
 }
@@ -151,15 +135,14 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
                      typed = L"echo Grüße\r\necho Wörter & mehr!\r\nrem Ende\r\n";
   {
     Editor editor(script);
-    ASSERT_NE(editor.Window(), nullptr);
+    ASSERT_NE(editor.window, nullptr);
     EXPECT_EQ(editor.Text(), original);
 
     support::PressKey(VK_HOME, {VK_CONTROL});
     support::PressKey(VK_DOWN);
     WorkDialog(editor, '3', "Echo", [](HWND dialog) {
-      support::Click(GetDlgItem(dialog, 2));
-      support::TypeText("Wörter & mehr");
-      support::ClickGadget(dialog, 3);
+      support::TypeInto(dialog, support::TextField, "Wörter & mehr");
+      support::ClickGadget(dialog, support::Echo.add);
     });
     EXPECT_TRUE(editor.WaitForText(withEcho)) << "above the caret's line";
     EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &")) << "the warning, first and in full";
@@ -167,14 +150,14 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
     support::TypeText("!");
     EXPECT_TRUE(editor.WaitForText(typed));
 
-    WorkDialog(editor, '2', "Color", [](HWND dialog) { support::ClickGadget(dialog, 10); });  // "Abbrechen"
+    WorkDialog(editor, '2', "Color", [](HWND dialog) { support::ClickGadget(dialog, support::Color.cancel); });
     EXPECT_TRUE(editor.WaitForStatus(L"Abgebrochen: nichts eingefügt"));
     EXPECT_EQ(editor.Text(), typed) << "a cancelled dialog inserts nothing";
 
     WorkDialog(editor, '5', "XCOPY", [](HWND dialog) {
       HWND source = GetDlgItem(dialog, 1);
       support::Select(source, support::Next(source, support::Next(source, nullptr, TVGN_ROOT), TVGN_CHILD));
-      support::ClickGadget(dialog, 31);
+      support::ClickGadget(dialog, support::Xcopy.add);
     });
     char firstDrive = 'A';
     while (!(GetLogicalDrives() & (1u << (firstDrive - 'A')))) ++firstDrive;
@@ -193,7 +176,7 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
     EXPECT_EQ(editor.Close(), 0u);
   }
   Editor reopened(script);
-  ASSERT_NE(reopened.Window(), nullptr);
+  ASSERT_NE(reopened.window, nullptr);
   EXPECT_EQ(reopened.Text(), withEcho);
   EXPECT_EQ(reopened.Close(), 0u);
 }
@@ -220,27 +203,27 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   const std::wstring script = Path(L"lang.bat");
   WriteBytes(script, "echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n");
   Editor editor(script);
-  ASSERT_NE(editor.Window(), nullptr);
+  ASSERT_NE(editor.window, nullptr);
   RECT frame;
-  GetWindowRect(editor.Window(), &frame);
-  SetWindowPos(editor.Window(), nullptr, GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left),
+  GetWindowRect(editor.window, &frame);
+  SetWindowPos(editor.window, nullptr, GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left),
                GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
   support::PressKey(VK_END);
   GUITHREADINFO caret = {};
   caret.cbSize = sizeof caret;
   RECT view;
-  GetClientRect(editor.Edit(), &view);
+  GetClientRect(editor.edit, &view);
   EXPECT_TRUE(support::WaitUntil([&] {
-    return GetGUIThreadInfo(GetWindowThreadProcessId(editor.Edit(), nullptr), &caret) && caret.hwndCaret == editor.Edit() &&
+    return GetGUIThreadInfo(GetWindowThreadProcessId(editor.edit, nullptr), &caret) && caret.hwndCaret == editor.edit &&
            caret.rcCaret.left > view.right / 2 && caret.rcCaret.right <= view.right;
   })) << "caret at " << caret.rcCaret.left << " in a view " << view.right << " wide";
   EXPECT_TRUE(editor.WaitForStatus(L"% verdoppeln"));
 
   RECT status;
-  GetWindowRect(editor.StatusLine(), &status);
+  GetWindowRect(editor.status, &status);
   support::MoveTo({status.left + 20, (status.top + status.bottom) / 2});
-  HWND tip = WaitForTip(editor.ProcessId(), L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
+  HWND tip = WaitForTip(editor.process.dwProcessId, L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
                                             L"einzelnes % verschwindet samt dem Text bis zum nächsten %. Für ein "
                                             L"Prozentzeichen schreiben Sie %% (100%%, C:\\100%%\\).");
   ASSERT_NE(tip, nullptr);
@@ -255,7 +238,7 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   HWND find = nullptr;
   ASSERT_TRUE(support::WaitUntil([&] {  // GW_ENABLEDPOPUP gave no window here (Wine 8): the owned one is looked for
     for (find = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); find; find = FindWindowExW(nullptr, find, L"#32770", nullptr))
-      if (GetWindow(find, GW_OWNER) == editor.Window() && IsWindowVisible(find)) return true;
+      if (GetWindow(find, GW_OWNER) == editor.window && IsWindowVisible(find)) return true;
     return false;
   }));
   ASSERT_TRUE(support::WaitUntil([&] { return GetParent(support::FocusIn(find)) == find; }));
@@ -270,46 +253,15 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
 
 // The editor keeps its own folder as the current directory, so the dialogs'
 // "?" finds Hilfe.chm beside it, wherever the script is.
-// The recording stand-in for the help viewer beside the programs, where
-// CreateProcessA looks first; gone again on every path.
-struct StandInViewer {
-  std::string folder, viewer, log;
-  StandInViewer() {
-    char program[MAX_PATH];
-    folder.assign(program, GetModuleFileNameA(nullptr, program, MAX_PATH));
-    folder.erase(folder.find_last_of('\\') + 1);
-    viewer = folder + "hh.exe";
-    log = folder + "brindle-edit-hh.log";
-    CopyFileA((folder + "hh_stub.exe").c_str(), viewer.c_str(), FALSE);
-    DeleteFileA(log.c_str());
-    SetEnvironmentVariableA("BRINDLE_HH_LOG", log.c_str());  // the editor inherits it
-  }
-  ~StandInViewer() {
-    SetEnvironmentVariableA("BRINDLE_HH_LOG", nullptr);
-    DeleteFileA(log.c_str());
-    DeleteFileA(viewer.c_str());
-  }
-  std::string FirstStart() const {
-    std::string started;
-    support::WaitUntil([&] {
-      std::ifstream file(log);
-      return static_cast<bool>(std::getline(file, started));
-    });
-    return started;
-  }
-};
-
-// The editor keeps its own folder as the current directory, so the dialogs'
-// "?" finds Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, DialogHelpFindsTheHelpFileBesideTheEditor) {
-  const StandInViewer help;
+  const support::StandInViewer help;
   Editor editor(Path(L"hilfe.bat"));
-  ASSERT_NE(editor.Window(), nullptr);
+  ASSERT_NE(editor.window, nullptr);
   WorkDialog(editor, '3', "Echo", [](HWND dialog) {
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-    support::ClickGadget(dialog, 4);  // "Abbrechen"
+    support::ClickGadget(dialog, support::Echo.cancel);
   });
-  EXPECT_EQ(help.FirstStart(), "\"hh.exe\" " + help.folder + "Hilfe.chm::/echo.htm");
+  EXPECT_EQ(help.Starts(1), std::vector<std::string>{"\"hh.exe\" " + help.folder + "Hilfe.chm::/echo.htm"});
   EXPECT_EQ(editor.Close(), 0u);
 }
 
@@ -328,17 +280,17 @@ TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
     const std::wstring script = Path(c.name), made = Path(L"Grüße.txt");
     if (c.bytes) WriteBytes(script, c.bytes);
     Editor editor(script);
-    ASSERT_NE(editor.Window(), nullptr);
+    ASSERT_NE(editor.window, nullptr);
     support::TypeText(c.typed);
     ASSERT_TRUE(editor.WaitForText(L"echo x> Grüße.txt" + std::wstring(c.bytes ? L"\r\n" : L"")));
     support::PressKey(VK_F5);
     if (c.bytes) {
-      ASSERT_NE(support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.ProcessId()), nullptr);
+      ASSERT_NE(support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId), nullptr);
       support::PressKey(VK_RETURN);  // "Ja": save in the console's code page
     }
     EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesW(made.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
     EXPECT_EQ(Bytes(script), "echo x> Gr\x81\xE1" "e.txt\r\n");
-    EndDescendants(editor.ProcessId());
+    EndDescendants(editor.process.dwProcessId);
     EXPECT_EQ(editor.Close(), 0u);
     DeleteFileW(made.c_str());
   }

@@ -62,12 +62,12 @@ Finished RunBrindle(const std::string& arguments, const std::function<void(DWORD
 void Answer(DWORD process, const char* title, const char* text, int button) {
   HWND dialog = support::WaitForDialog(title, support::PatienceMs, process);
   ASSERT_NE(dialog, nullptr) << title;
-  if (text) support::SetControlText(dialog, 2, text);
+  if (text) support::SetControlText(dialog, support::TextField, text);
   PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
   ASSERT_TRUE(support::WaitForWindowGone(dialog)) << title;
 }
 
-constexpr int AddButton = 3, CancelButton = 4;
+constexpr int AddButton = support::Echo.add, CancelButton = support::Echo.cancel;  // of title too
 
 TEST(Brindle, ListHelpAndWrongUsage) {
   struct Case {

@@ -1,27 +1,16 @@
 #include "tests/support/leak_counts.h"
 
-#include <gtest/gtest.h>
-
+#include <tlhelp32.h>
 #include <winternl.h>
 
-#include <algorithm>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
+
+#include "tests/support/window_search.h"
 
 namespace support {
 
 namespace {
-
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-  ++*reinterpret_cast<int*>(count);
-  return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
-  ++*reinterpret_cast<int*>(count);
-  EnumChildWindows(window, CountChild, count);
-  return TRUE;
-}
 
 // Wine 8 keeps a table of 65536 GDI handle entries of 24 bytes in shared
 // memory, pointed to from the PEB (GdiSharedHandleTable: offset 0x94 of the
@@ -78,13 +67,36 @@ void CountHeaps(int& count, std::size_t& bytes, std::size_t& blocks) {
   }
 }
 
+// Wine hands out kernel handles in multiples of four from 4 on.
+int KernelHandles() {
+  int count = 0;
+  for (std::uintptr_t value = 4; value < 0x10000; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
+}
+
+int Threads() {
+  int count = 0;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 thread = {};
+  thread.dwSize = sizeof thread;
+  for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+    count += thread.th32OwnerProcessID == GetCurrentProcessId() ? 1 : 0;
+  CloseHandle(snapshot);
+  return count;
+}
+
 }  // namespace
 
 ResourceCounts CountResources() {
   ResourceCounts counts;
-  EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&counts.windows));
+  counts.windows = ProcessWindows();
   CountGdiObjectsInWineTable(counts);
   CountHeaps(counts.heaps, counts.heapBytes, counts.heapBlocks);
+  counts.kernelHandles = KernelHandles();
+  counts.threads = Threads();
   return counts;
 }
 
@@ -93,31 +105,14 @@ std::string Describe(const ResourceCounts& c) {
          " (drawing objects " + std::to_string(c.gdiDrawingObjects) +
          ", window DCs " + std::to_string(c.gdiWindowDcs) + ")" +
          ", heaps " + std::to_string(c.heaps) + ", heap bytes " + std::to_string(c.heapBytes) +
-         " in " + std::to_string(c.heapBlocks) + " blocks";
+         " in " + std::to_string(c.heapBlocks) + " blocks, kernel handles " + std::to_string(c.kernelHandles) +
+         ", threads " + std::to_string(c.threads);
 }
 
 bool ClassRegistered(HINSTANCE module, const char* className) {
   WNDCLASSEXA info = {};
   info.cbSize = sizeof info;
   return GetClassInfoExA(module, className, &info) != 0;
-}
-
-// Wine 8 makes some thirty bitmaps and memory DCs of its own once per
-// process, at a moment that varies (the pointer's images among them), and
-// defers deleting a pen or font that a cached device context still holds, so
-// a count may be one or two off either way. A leak of one object a call grows
-// every batch by its number of calls; Wine's one-time objects grow one batch
-// at most, and a few that it keeps for a while may go again in the next:
-// one batch must not grow. The window DCs, with their regions and
-// surfaces, are left out of the rule: Wine fills its cache of them over many
-// calls, by up to some forty in one batch and in both batches of one test
-// alike (measured with the 32-bit and the 64-bit build), until it holds
-// about sixty.
-void ExpectNoGdiGrowth(const ResourceCounts& start, const ResourceCounts& middle, const ResourceCounts& end) {
-  const int first = middle.gdiDrawingObjects - start.gdiDrawingObjects;
-  const int second = end.gdiDrawingObjects - middle.gdiDrawingObjects;
-  EXPECT_LE(std::min(first, second), 2) << first << " then " << second;
-  EXPECT_LE(std::abs(first + second), 50) << first << " then " << second;
 }
 
 }  // namespace support

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <thread>
 
 #include "tests/support/user_input.h"
@@ -44,8 +45,18 @@ void ClickGadget(HWND dialog, int gadget) {
   ASSERT_NE(control, nullptr) << "gadget " << gadget;
   // A change sent to another gadget is acted on by the dialog's own loop a
   // moment later: a button that it enables is clicked once it is.
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(control) != FALSE; })) << "gadget " << gadget << " is disabled";
+  ASSERT_TRUE(WaitUntil([&] { return Enabled(dialog, gadget); })) << "gadget " << gadget << " is disabled";
   Click(control);
+}
+
+bool Enabled(HWND dialog, int gadget) { return IsWindowEnabled(GetDlgItem(dialog, gadget)) != FALSE; }
+
+bool Checked(HWND dialog, int box) { return SendMessageA(GetDlgItem(dialog, box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Toggle(HWND dialog, int box) {
+  const bool before = Checked(dialog, box);
+  ClickGadget(dialog, box);
+  ASSERT_TRUE(WaitUntil([&] { return Checked(dialog, box) != before; })) << "box " << box;
 }
 
 void SetControlText(HWND dialog, int gadget, const std::string& text) {
@@ -53,6 +64,43 @@ void SetControlText(HWND dialog, int gadget, const std::string& text) {
   ASSERT_NE(control, nullptr) << "gadget " << gadget;
   SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   ASSERT_EQ(WindowText(control), text);
+}
+
+void TypeInto(HWND dialog, int field, const std::string& text) {
+  HWND control = GetDlgItem(dialog, field);
+  if (FocusIn(dialog) != control) Click(control);
+  ASSERT_TRUE(WaitUntil([&] { return FocusIn(dialog) == control; })) << KeyboardState(dialog);
+  const std::string expected = WindowText(control) + text;
+  TypeText(text);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(control) == expected; })) << "shows '" << WindowText(control) << "'";
+}
+
+StandInViewer::StandInViewer() {
+  char program[MAX_PATH];
+  folder.assign(program, GetModuleFileNameA(nullptr, program, MAX_PATH));
+  folder.erase(folder.find_last_of('\\') + 1);
+  viewer = folder + "hh.exe";
+  log = folder + "hh-starts-" + std::to_string(GetCurrentProcessId()) + ".log";
+  CopyFileA((folder + "hh_stub.exe").c_str(), viewer.c_str(), FALSE);
+  DeleteFileA(log.c_str());
+  SetEnvironmentVariableA("BRINDLE_HH_LOG", log.c_str());  // started programs inherit it
+}
+
+StandInViewer::~StandInViewer() {
+  SetEnvironmentVariableA("BRINDLE_HH_LOG", nullptr);
+  DeleteFileA(log.c_str());
+  DeleteFileA(viewer.c_str());
+}
+
+std::vector<std::string> StandInViewer::Starts(std::size_t count) const {
+  std::vector<std::string> lines;
+  WaitUntil([&] {
+    lines.clear();
+    std::ifstream file(log);
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines.size() >= count;
+  });
+  return lines;
 }
 
 }  // namespace support

@@ -109,27 +109,46 @@ void MoveTo(POINT screen) {
   }, 1000);
 }
 
+namespace {
+
+// Where and when the last click or double click ended: a press at that
+// spot within the double-click time would join it into a double click
+// (selecting a word in a text field), so the next one waits as a person
+// would, for the rest of that time only.
+POINT lastPoint = {-1, -1};
+ULONGLONG lastTime = 0;
+
+void WaitOutDoubleClick(POINT screen) {
+  if (std::abs(screen.x - lastPoint.x) > GetSystemMetrics(SM_CXDOUBLECLK) ||
+      std::abs(screen.y - lastPoint.y) > GetSystemMetrics(SM_CYDOUBLECLK))
+    return;
+  const ULONGLONG doubleClickTime = GetDoubleClickTime() + 50, since = GetTickCount64() - lastTime;
+  if (since < doubleClickTime) Sleep(static_cast<DWORD>(doubleClickTime - since));
+}
+
 // The move travels with the buttons: a separate SetCursorPos reaches the X
 // server on its own and can trail the clicks (seen with Wine 8).
-void ClickAt(POINT screen, bool rightButton) {
-  // Two clicks at one spot within the double-click time are a double click,
-  // which selects a word in a text field: wait as a person would.
-  static POINT lastPoint = {-1, -1};
-  static ULONGLONG lastTime = 0;
-  const ULONGLONG doubleClickTime = GetDoubleClickTime() + 50;
-  if (std::abs(screen.x - lastPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-      std::abs(screen.y - lastPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK)) {
-    const ULONGLONG since = GetTickCount64() - lastTime;
-    if (since < doubleClickTime) Sleep(static_cast<DWORD>(doubleClickTime - since));
-  }
-  lastPoint = screen;
+void Clicks(POINT screen, bool rightButton, int count) {
+  WaitOutDoubleClick(screen);
   MoveTo(screen);
-  if (rightButton)
-    Send({MouseAt(screen, MOUSEEVENTF_RIGHTDOWN), MouseAt(screen, MOUSEEVENTF_RIGHTUP)});
-  else
-    Send({MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)});
+  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  const DWORD up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  std::vector<INPUT> inputs;
+  for (int i = 0; i < count; ++i) inputs.insert(inputs.end(), {MouseAt(screen, down), MouseAt(screen, up)});
+  Send(inputs);
+  lastPoint = screen;
   lastTime = GetTickCount64();
 }
+
+POINT Middle(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+}  // namespace
+
+void ClickAt(POINT screen, bool rightButton) { Clicks(screen, rightButton, 1); }
 
 void Click(HWND window) {
   static int next = 0;
@@ -138,18 +157,11 @@ void Click(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   const bool roomy = r.right - r.left > 12 && r.bottom - r.top > 10;
-  ClickAt({(r.left + r.right) / 2 + (roomy ? offset.x : 0), (r.top + r.bottom) / 2 + (roomy ? offset.y : 0)});
+  const POINT middle = Middle(window);
+  ClickAt({middle.x + (roomy ? offset.x : 0), middle.y + (roomy ? offset.y : 0)});
 }
 
-void DoubleClick(HWND window, bool rightButton) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const POINT middle = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  MoveTo(middle);
-  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  const DWORD up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  Send({MouseAt(middle, down), MouseAt(middle, up), MouseAt(middle, down), MouseAt(middle, up)});
-}
+void DoubleClick(HWND window, bool rightButton) { Clicks(Middle(window), rightButton, 2); }
 
 void Drag(POINT from, POINT to) {
   MoveTo(from);
@@ -159,6 +171,8 @@ void Drag(POINT from, POINT to) {
   MoveTo(to);
   Sleep(100);
   Send({MouseAt(to, MOUSEEVENTF_LEFTUP)});
+  lastPoint = to;
+  lastTime = GetTickCount64();
 }
 
 POINT CloseBoxPoint(HWND window) {

@@ -30,7 +30,8 @@ void MoveTo(POINT screen);
 
 // Left click near the centre of a window (a control): the spot moves a few
 // pixels from one click to the next, so that quick presses of one button are
-// single clicks. Or at a screen point.
+// single clicks. Or at a screen point. A click or double click at the spot
+// of the last one waits until it cannot join it into a double click.
 void Click(HWND window);
 // Two quick clicks at the centre of a window, with the left or right button.
 void DoubleClick(HWND window, bool rightButton = false);

@@ -41,12 +41,5 @@ TEST(EventQueue, RepeatIsQueuedAgainOnceTheFirstWasTaken) {
   EXPECT_FALSE(queue.Pop());
 }
 
-TEST(EventQueue, KeepsOrderOverManyEntries) {
-  EventQueue<> queue;
-  for (int i = 0; i < 10000; ++i) queue.Push({i % 2 ? 3 : 5, i / 2});
-  EXPECT_EQ(queue.Size(), 10000u);
-  for (int i = 0; i < 10000; ++i) ASSERT_EQ(queue.Pop(), (QueuedEvent{i % 2 ? 3 : 5, i / 2}));
-}
-
 }  // namespace
 }  // namespace toolkit

@@ -1,30 +1,81 @@
-// Gadget events as the wait reports them, and the keyboard: Tab and
+// What the toolkit's wait reports: every way of closing a window, the
+// window callback first, the host's own messages; and the keyboard: Tab and
 // Shift+Tab move the focus, Enter and Escape mean nothing.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "tests/support/toolkit_fixture.h"
 #include "tests/support/user_input.h"
 
 namespace {
 
-using support::PumpEvents;
-using support::RecordedEvent;
+using namespace support;
 using Events = std::vector<RecordedEvent>;
 namespace event = toolkit::event;
-namespace event_type = toolkit::event_type;
 
-bool Has(const Events& events, RecordedEvent wanted) {
-  return std::find(events.begin(), events.end(), wanted) != events.end();
+using WindowEvents = ToolkitTest;
+
+TEST_F(WindowEvents, EveryWayOfClosingReportsCloseOnceAndTheWindowStays) {
+  ClickAt(CloseBoxPoint(handle_));
+  EXPECT_EQ(PumpEvents(), (Events{{event::Close}})) << "close box";
+  PressKey(VK_F4, {VK_MENU});
+  EXPECT_EQ(PumpEvents(), (Events{{event::Close}})) << "Alt+F4";
+  PostMessageA(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(PumpEvents(), (Events{{event::Close}})) << "system menu";
+  // A posted WM_CLOSE is reported once, not as its identifier 16 and again
+  // as the close event it queued, which would end the next dialog at once.
+  PostMessageA(handle_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(PumpEvents(), (Events{{event::Close}})) << "posted WM_CLOSE";
+  EXPECT_TRUE(IsWindowVisible(handle_));
+  EXPECT_EQ(toolkit::EventWindow(), window_);
 }
 
-class Keyboard : public support::ToolkitTest {
+LRESULT SwallowSecondClose(HWND, UINT message, WPARAM, LPARAM) {
+  static int closes = 0;
+  if (message == WM_CLOSE && ++closes > 1) return 0;
+  return LRESULT(toolkit::NotHandled);
+}
+
+TEST_F(WindowEvents, WindowCallbackSeesMessagesFirst) {
+  toolkit::SetWindowCallback(SwallowSecondClose);
+  PostMessageA(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(PumpEvents(), (Events{{event::Close}})) << "not handled: the toolkit goes on";
+  PostMessageA(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(PumpEvents(), Events{}) << "handled: the message stops at the callback";
+}
+
+// Other messages of the thread are dispatched, the host's windows' too, and
+// come back as their identifiers.
+LRESULT CALLBACK CountingHostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) ++*reinterpret_cast<int*>(lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(WindowEvents, WaitLimitsAndOtherMessages) {
+  PumpEvents();
+  EXPECT_EQ(toolkit::WaitEvent(0), event::None);
+  WNDCLASSA hostClass = {};
+  hostClass.lpfnWndProc = CountingHostProcedure;
+  hostClass.lpszClassName = "HostWindow";
+  RegisterClassA(&hostClass);
+  HWND host = CreateWindowExA(0, "HostWindow", "", 0, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  int received = 0;
+  PostMessageA(host, WM_APP, 0, reinterpret_cast<LPARAM>(&received));
+  EXPECT_EQ(toolkit::WaitEvent(-1), WM_APP);
+  EXPECT_EQ(received, 1);
+  DestroyWindow(host);
+  UnregisterClassA("HostWindow", nullptr);
+
+  PostQuitMessage(3);
+  EXPECT_EQ(toolkit::WaitEvent(-1), WM_QUIT) << "a quit message is returned like any other";
+  EXPECT_EQ(toolkit::EventMessageWParam(), 3u);
+}
+
+class Keyboard : public ToolkitTest {
  protected:
   // In creation order: label 1, field 2, frame 5, check box 6, disabled
   // button 7, editable combo box 8, button 3.
   void SetUp() override {
-    support::ToolkitTest::SetUp();
+    ToolkitTest::SetUp();
     toolkit::CreateTextLabel(1, 10, 10, 100, 20, "Text:", 0);
     toolkit::CreateStringField(2, 50, 10, 200, 20, "", 0);
     toolkit::CreateFrame(5, 5, 35, 290, 100, "Rahmen", 0);
@@ -46,7 +97,7 @@ class Keyboard : public support::ToolkitTest {
   std::vector<int> Walk(int presses, std::initializer_list<WORD> modifiers) {
     std::vector<int> focused;
     for (int i = 0; i < presses; ++i) {
-      support::PressKey(VK_TAB, modifiers);
+      PressKey(VK_TAB, modifiers);
       PumpEvents();
       focused.push_back(Focused());
     }
@@ -54,23 +105,12 @@ class Keyboard : public support::ToolkitTest {
   }
 };
 
-TEST_F(Keyboard, TabWalksTabStopsInCreationOrderAndWraps) {
+// Tab from no focus starts at the first stop; both ways skip what cannot
+// take the focus, and wrap.
+TEST_F(Keyboard, TabWalksTabStopsInCreationOrderAndShiftTabBack) {
   ASSERT_EQ(Focused(), -1) << "opening a window focuses no gadget";
   EXPECT_EQ(Walk(5, {}), (std::vector<int>{2, 6, 8, 3, 2}));
-}
-
-TEST_F(Keyboard, ShiftTabWalksBackAndStartsAtTheLast) {
   EXPECT_EQ(Walk(5, {VK_SHIFT}), (std::vector<int>{3, 8, 6, 2, 3}));
-}
-
-TEST_F(Keyboard, StringFieldReportsFocusAndItsOwnNotifications) {
-  support::PressKey(VK_TAB);
-  EXPECT_TRUE(Has(PumpEvents(), {event::Gadget, 2, event_type::FocusGained}));
-  support::TypeText("ü");
-  EXPECT_TRUE(Has(PumpEvents(), {event::Gadget, 2, EN_CHANGE}));
-  EXPECT_EQ(toolkit::GetGadgetText(2), "\xFC");
-  support::PressKey(VK_TAB);
-  EXPECT_TRUE(Has(PumpEvents(), {event::Gadget, 2, event_type::FocusLost}));
 }
 
 TEST_F(Keyboard, EnterAndEscapeNeitherPressNorClose) {
@@ -78,7 +118,7 @@ TEST_F(Keyboard, EnterAndEscapeNeitherPressNorClose) {
     SetFocus(toolkit::GadgetHandle(focused));
     PumpEvents();
     for (WORD key : {VK_RETURN, VK_ESCAPE}) {
-      support::PressKey(key);
+      PressKey(key);
       for (const RecordedEvent& e : PumpEvents())
         EXPECT_TRUE(e.kind == event::Gadget && e.gadget == 2) << ::testing::PrintToString(e);
     }

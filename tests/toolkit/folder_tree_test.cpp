@@ -15,23 +15,13 @@
 #include "tests/support/toolkit_fixture.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 #include "toolkit/folder_chooser.h"
 #include "toolkit/folder_tree.h"
 
 namespace {
 
-using support::PumpEvents;
-using support::RecordedEvent;
-using Events = std::vector<RecordedEvent>;
-using support::Child;
-using support::DriveEntry;
-using support::Expand;
-using support::Label;
-using support::Labels;
-using support::Next;
-using support::RemoveTree;
-using support::Select;
-using support::Selected;
+using namespace support;
 constexpr int Tree = 1;
 
 bool HasButton(HWND tree, HTREEITEM item) {
@@ -82,55 +72,18 @@ TEST_F(FolderTrees, StartingViewAndPathsOfEveryKindOfEntry) {
   SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
   Select(tree, Child(tree, computer, children.back()));
   EXPECT_EQ(toolkit::GetGadgetText(Tree), std::string(documents) + "\\") << "the documents entry is last";
-  toolkit::SetGadgetText(Tree, "c:\\daten\\");
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\") << "led there ignoring case";
-  MakeTree(toolkit::tree_flag::NoDocuments);
-  EXPECT_EQ(Labels(toolkit::GadgetHandle(Tree), Next(toolkit::GadgetHandle(Tree), nullptr, TVGN_ROOT)).size(),
-            children.size() - 1);
 }
 
-TEST_F(FolderTrees, FlagsChooseTheLook) {
-  HWND plain = MakeTree(0);
-  EXPECT_EQ(GetWindowLongA(plain, GWL_STYLE) & (TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS),
-            TVS_HASLINES | TVS_HASBUTTONS);
-  EXPECT_TRUE(GetWindowLongA(plain, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  HWND bare = MakeTree(toolkit::tree_flag::NoSunkenEdge | toolkit::tree_flag::KeepSelectionVisible |
-                       toolkit::tree_flag::NoLines | toolkit::tree_flag::NoButtons);
-  EXPECT_EQ(GetWindowLongA(bare, GWL_STYLE) & (TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS),
-            TVS_SHOWSELALWAYS);
-  EXPECT_FALSE(GetWindowLongA(bare, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-}
-
-TEST_F(FolderTrees, FoldersButtonsPatternsAndSorting) {
-  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly | toolkit::tree_flag::Sorted, "C:\\Daten\\");
+// Hidden and system folders are listed too; only a folder with subfolders
+// gets an expand button.
+TEST_F(FolderTrees, FoldersOfEveryKindAndTheirButtons) {
+  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly, "C:\\Daten\\");
   HTREEITEM daten = Next(tree, nullptr, TVGN_CARET);
-  EXPECT_EQ(Labels(tree, daten), (std::vector<std::string>{"leer", "Projekte", "System", "Versteckt"}))
-      << "hidden and system folders too, sorted ignoring case";
+  std::vector<std::string> labels = Labels(tree, daten);
+  std::sort(labels.begin(), labels.end());
+  EXPECT_EQ(labels, (std::vector<std::string>{"Projekte", "System", "Versteckt", "leer"}));
   EXPECT_FALSE(HasButton(tree, Child(tree, daten, "leer")));
   EXPECT_TRUE(HasButton(tree, Child(tree, daten, "Projekte")));
-
-  tree = MakeTree(toolkit::tree_flag::Sorted, "C:\\Daten\\*.txt;*.bat");
-  daten = Next(tree, nullptr, TVGN_CARET);
-  EXPECT_EQ(Labels(tree, daten), (std::vector<std::string>{"leer", "Projekte", "System", "Versteckt", "A.TXT",
-                                                           "b.txt", "c.bat"}));
-  toolkit::SetGadgetText(Tree, "*.bat");
-  daten = Next(tree, nullptr, TVGN_CARET);
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\") << "a pattern alone selects the entry again";
-  EXPECT_EQ(Labels(tree, daten).back(), "c.bat");
-  Select(tree, Child(tree, daten, "c.bat"));
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\c.bat");
-}
-
-TEST_F(FolderTrees, SetTextLeavesTheSelectionWhereAPathEnds) {
-  MakeTree(toolkit::tree_flag::FoldersOnly, "C:\\Daten\\Projekte\\");
-  for (const char* missing : {"Q:\\Daten\\", "C:\\Daten\\Fehlt\\", "\\\\server\\share\\"}) {
-    toolkit::SetGadgetText(Tree, missing);
-    EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\Projekte\\") << missing;
-  }
-  for (const char* empty : {"", "\\"}) {
-    toolkit::SetGadgetText(Tree, empty);
-    EXPECT_EQ(toolkit::GetGadgetText(Tree), "") << "rebuilt with nothing selected";
-  }
 }
 
 // A folder made after its parent was read (in the chooser, say) is found by
@@ -151,17 +104,35 @@ TEST_F(FolderTrees, LeadingReadsAnEntryAgainForAFolderMadeSince) {
   EXPECT_EQ(Labels(tree, Child(tree, daten, "Projekte")), std::vector<std::string>{"Alt"});
 }
 
-// Names are matched as the file system matches them: ordinal, ignoring case
-// only. A linguistic comparison counts "ß" as "ss" and passes over a soft
-// hyphen, and would lead to the sibling listed first.
-TEST_F(FolderTrees, NamesMatchAsTheFileSystemMatchesThem) {
-  const std::vector<std::string> names = {"Strasse", "Straße", "Projekte", "Pro\xADjekte"};
-  for (const std::string& name : names) CreateDirectoryA(("C:\\Daten\\" + name).c_str(), nullptr);
-  MakeTree(toolkit::tree_flag::FoldersOnly);
-  for (const std::string& name : names) {
-    toolkit::SetGadgetText(Tree, ("C:\\DATEN\\" + name + "\\").c_str());
-    EXPECT_EQ(toolkit::GetGadgetText(Tree), "C:\\Daten\\" + name + "\\");
+// Setting the text leads the tree to a folder, whose name is matched as the
+// file system matches names: ordinal, ignoring case only (a linguistic
+// comparison counts "ß" as "ss" and passes over a soft hyphen, and would
+// lead to the sibling listed first). A path that cannot be followed to its
+// end (a folder missing, no drive letter, past the 259 characters that the
+// system's file functions reach) leaves the selection where it was; an
+// empty text rebuilds the tree with nothing selected.
+TEST_F(FolderTrees, SettingTheTextLeadsToTheFolderOrLeavesTheSelection) {
+  for (const char* name : {"Strasse", "Straße", "Pro\xADjekte"}) CreateDirectoryA((std::string("C:\\Daten\\") + name).c_str(), nullptr);
+  std::wstring deep = L"\\\\?\\C:\\Tief";
+  std::string tooDeep = "C:\\Tief\\";
+  for (CreateDirectoryW(deep.c_str(), nullptr); tooDeep.size() < 330; CreateDirectoryW(deep.c_str(), nullptr)) {
+    deep += L"\\" + std::wstring(40, L'x');
+    tooDeep += std::string(40, 'x') + "\\";
   }
+  const std::string reachable = tooDeep.substr(0, tooDeep.rfind('\\', 200) + 1);
+  MakeTree(toolkit::tree_flag::FoldersOnly, reachable.c_str());
+  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
+  auto led = [](const std::string& text) {
+    toolkit::SetGadgetText(Tree, text.c_str());
+    return toolkit::GetGadgetText(Tree);
+  };
+  EXPECT_EQ(led(tooDeep), reachable);
+  EXPECT_EQ(led("c:\\daten\\"), "C:\\Daten\\");
+  const std::string names[] = {"Strasse", "Straße", "Projekte", "Pro\xADjekte"};
+  for (const std::string& name : names) EXPECT_EQ(led("C:\\DATEN\\" + name + "\\"), "C:\\Daten\\" + name + "\\");
+  for (const char* missing : {"Q:\\Daten\\", "C:\\Daten\\Fehlt\\", "\\\\server\\share\\"})
+    EXPECT_EQ(led(missing), "C:\\Daten\\Pro\xADjekte\\") << missing;
+  for (const char* empty : {"", "\\"}) EXPECT_EQ(led(empty), "");
 }
 
 // A drive without a medium at its first reading is read once it has one,
@@ -211,41 +182,17 @@ TEST_F(FolderTrees, ATreeNeedsNoDriveC) {
   EXPECT_GE(Labels(tree, Next(tree, nullptr, TVGN_ROOT)).size(), drives);
 }
 
-// Folders nested past the 259 characters of a path: the tree lists what the
-// system's file functions can reach and stops there, never overrunning.
-TEST_F(FolderTrees, DeepFoldersStopWhereThePathLimitIs) {
-  std::wstring deep = L"\\\\?\\C:\\Tief";
-  std::string narrow = "C:\\Tief\\";
-  CreateDirectoryW(deep.c_str(), nullptr);
-  while (narrow.size() < 330) {
-    deep += L"\\" + std::wstring(40, L'x');
-    narrow += std::string(40, 'x') + "\\";
-    CreateDirectoryW(deep.c_str(), nullptr);
-  }
-  const std::string reachable = narrow.substr(0, narrow.rfind('\\', 200) + 1);
-  MakeTree(toolkit::tree_flag::FoldersOnly, reachable.c_str());
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
-  // Deeper, the folders cannot be listed: the path ends there and the
-  // selection stays where it was.
-  toolkit::SetGadgetText(Tree, narrow.c_str());
-  EXPECT_EQ(toolkit::GetGadgetText(Tree), reachable);
-}
-
-TEST_F(FolderTrees, DriveWithoutAMediumShowsTheNoticeUnlessFlag10) {
+TEST_F(FolderTrees, DriveWithoutAMediumShowsTheNotice) {
   if (GetDriveTypeA("J:\\") != DRIVE_CDROM) GTEST_SKIP() << "needs the test drives (scripts/test-drives.sh)";
   HWND tree = MakeTree(0);
   Expand(tree, DriveEntry(tree, 'J'));
   EXPECT_EQ(Labels(tree, DriveEntry(tree, 'J')).size(), 0u);
-  HWND notice = support::WaitForWindow("Laufwerk nicht bereit", 1000);
+  HWND notice = WaitForWindow("Laufwerk nicht bereit", 1000);
   ASSERT_NE(notice, nullptr);
   EXPECT_FALSE(IsWindowEnabled(tree)) << "the tree waits for the notice";
   SendMessageA(notice, WM_COMMAND, 2, 0);  // "Abbrechen"
   EXPECT_FALSE(IsWindow(notice));
   EXPECT_TRUE(IsWindowEnabled(tree));
-
-  tree = MakeTree(toolkit::tree_flag::NoNotReadyNotice);
-  Expand(tree, DriveEntry(tree, 'J'));
-  EXPECT_EQ(support::WaitForWindow("Laufwerk nicht bereit", 300), nullptr);
 }
 
 void SendVolumeChange(HWND window, WPARAM event, char letter) {
@@ -278,46 +225,12 @@ TEST_F(FolderTrees, MediaChangesAddCollapseAndRemoveDrives) {
   EXPECT_FALSE(Labels(tree, c).empty()) << "and read again";
 }
 
-TEST_F(FolderTrees, MouseEventsReachTheEventLoop) {
-  HWND tree = MakeTree(toolkit::tree_flag::FoldersOnly);
-  auto point = [&](char letter) { return support::EntryPoint(tree, DriveEntry(tree, letter)); };
-  auto types = [] {
-    std::vector<int> seen;
-    for (const RecordedEvent& e : PumpEvents(150))
-      if (e.kind == toolkit::event::Gadget && e.gadget == Tree) seen.push_back(e.type);
-    return seen;
-  };
-  support::ClickAt(point('C'));
-  EXPECT_EQ(types(), (std::vector<int>{toolkit::event_type::Pressed, toolkit::event_type::Changed}));
-  const POINT d = point('D');
-  support::Drag(d, {d.x, d.y + 60});
-  const std::vector<int> dragged = types();
-  EXPECT_NE(std::find(dragged.begin(), dragged.end(), toolkit::event_type::DragStarted), dragged.end());
-  Sleep(GetDoubleClickTime() + 50);
-  support::DoubleClick(tree);
-  const std::vector<int> doubled = types();
-  EXPECT_NE(std::find(doubled.begin(), doubled.end(), toolkit::event_type::DoubleClick), doubled.end());
-  Sleep(GetDoubleClickTime() + 50);
-  support::DoubleClick(tree, true);
-  const std::vector<int> rightDoubled = types();
-  EXPECT_NE(std::find(rightDoubled.begin(), rightDoubled.end(), toolkit::event_type::RightDoubleClick), rightDoubled.end());
-  Sleep(GetDoubleClickTime() + 50);
-  support::ClickAt(point('E'), true);
-  const std::vector<int> rightClicked = types();
-  EXPECT_NE(std::find(rightClicked.begin(), rightClicked.end(), toolkit::event_type::RightClick), rightClicked.end());
-  EXPECT_NE(toolkit::GetGadgetText(Tree).find("E:\\"), std::string::npos) << "selected under the pointer first";
-}
-
 // The chooser runs its own loop on this thread: a second thread answers it.
-std::string ChooseAndAnswer(const char* initial, int button, HWND watched, bool* watchedDisabled) {
+std::string ChooseAndAnswer(const char* initial, int button, HWND watched = nullptr, bool* watchedDisabled = nullptr) {
   std::thread answer([&] {
-    HWND chooser = nullptr;
-    support::WaitUntil([&] { return (chooser = FindWindowA("#32770", nullptr)) != nullptr && IsWindowVisible(chooser); });
-    // Taken in only by the chooser's own loop, once it has opened on its folder.
-    DWORD_PTR ignored;
-    SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, support::PatienceMs, &ignored);
+    HWND chooser = WaitForChooser();
     if (watchedDisabled) *watchedDisabled = !IsWindowEnabled(watched);
-    PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
+    if (chooser) AnswerChooser(chooser, button);
   });
   const std::string chosen = toolkit::ChooseFolder("Sie können nun einen neuen Ordern erstellen", initial);
   answer.join();
@@ -325,9 +238,9 @@ std::string ChooseAndAnswer(const char* initial, int button, HWND watched, bool*
 }
 
 TEST_F(FolderTrees, ChooserReturnsThePathWithOneBackslash) {
-  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDCANCEL, nullptr, nullptr), "");
-  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDOK, nullptr, nullptr), "C:\\Daten\\") << "opened on C:\\Daten";
-  EXPECT_EQ(ChooseAndAnswer("D:\\", IDOK, nullptr, nullptr), "D:\\");
+  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDCANCEL), "");
+  EXPECT_EQ(ChooseAndAnswer("C:\\Daten\\", IDOK), "C:\\Daten\\") << "opened on C:\\Daten";
+  EXPECT_EQ(ChooseAndAnswer("D:\\", IDOK), "D:\\");
 
   // The thread's other visible windows are disabled while it is open, and
   // only those are enabled again.

@@ -1,0 +1,127 @@
+#include "tests/support/window_search.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "tests/support/tree_view.h"
+
+namespace support {
+
+namespace {
+
+bool HasClass(HWND window, const char* className) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpiA(name, className) == 0;
+}
+
+BOOL CALLBACK CollectOfThisProcess(HWND window, LPARAM found) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK Count(HWND, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The top-level windows of this process.
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> found;
+  EnumWindows(CollectOfThisProcess, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+}  // namespace
+
+std::vector<HWND> Tooltips(HWND owner) {
+  std::vector<HWND> found;
+  for (HWND window : TopLevelWindows())
+    if (GetWindow(window, GW_OWNER) == owner && HasClass(window, TOOLTIPS_CLASSA)) found.push_back(window);
+  return found;
+}
+
+Tool ReadTool(HWND tooltip) {
+  Tool tool;
+  tool.tooltip = tooltip;
+  tool.info.cbSize = sizeof tool.info;
+  SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool.info));
+  // The ANSI message reads 80 bytes at most; the wide one takes a length.
+  wchar_t wide[1024] = {};
+  TTTOOLINFOW query = {};
+  query.cbSize = sizeof query;
+  query.hwnd = tool.info.hwnd;
+  query.uId = tool.info.uId;
+  query.lpszText = wide;
+  SendMessageW(tooltip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&query));
+  char text[2048] = {};
+  WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  tool.text = text;
+  return tool;
+}
+
+HWND WaitForChooser(DWORD timeoutMs) {
+  HWND chooser = nullptr;
+  WaitUntil([&] {
+    for (HWND window : TopLevelWindows())
+      if (IsWindowVisible(window) && HasClass(window, "#32770")) chooser = window;
+    return chooser != nullptr;
+  }, timeoutMs);
+  DWORD_PTR ignored;
+  if (chooser && !SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, PatienceMs, &ignored)) return nullptr;
+  return chooser;
+}
+
+std::string ChooserSelection(HWND chooser) {
+  HWND tree = GetDlgItem(chooser, 14145);  // the shell's folder tree in the chooser
+  return Label(tree, Selected(tree));
+}
+
+void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::function<void()>& meanwhile) {
+  if (folder) {
+    // Chosen as a user would, until the chooser's own tree shows the folder
+    // selected: Wine 8's chooser may still put its initial folder over a
+    // selection made at once.
+    const std::wstring path = folder, leaf = path.substr(path.rfind(L'\\') + 1);
+    HWND tree = GetDlgItem(chooser, 14145);
+    ASSERT_TRUE(WaitUntil([&] {
+      SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+      wchar_t label[MAX_PATH] = {};
+      TVITEMW item = {};
+      item.mask = TVIF_TEXT | TVIF_HANDLE;
+      item.hItem = Selected(tree);
+      item.pszText = label;
+      item.cchTextMax = MAX_PATH;
+      return item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
+             std::wstring(label).find(leaf) != std::wstring::npos;
+    })) << "the chooser did not select the folder";
+  }
+  if (meanwhile) meanwhile();
+  PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitForWindowGone(chooser)) << "the chooser stays open";
+}
+
+HWND ChildWithText(HWND parent, const std::string& text) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (WindowText(child) == text) return child;
+  return nullptr;
+}
+
+int VisibleWindows() {
+  int count = 0;
+  for (HWND window : TopLevelWindows()) count += IsWindowVisible(window) ? 1 : 0;
+  return count;
+}
+
+int ProcessWindows() {
+  int count = 0;
+  for (HWND window : TopLevelWindows()) {
+    ++count;
+    EnumChildWindows(window, Count, reinterpret_cast<LPARAM>(&count));
+  }
+  return count;
+}
+
+}  // namespace support
