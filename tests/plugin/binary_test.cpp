@@ -53,21 +53,24 @@ std::vector<std::string> ImportedLibraries(const char* path) {
   return names;
 }
 
-TEST(Binary, ExportsTheFiveProceduresByNameWithAlphabeticalOrdinals) {
+TEST(Binary, ExportsTheProceduresByUndecoratedNameAndOrdinal) {
   MappedImage image("Brindlework.dll");
   ASSERT_TRUE(image.Valid());
   const auto* exports =
       image.At<IMAGE_EXPORT_DIRECTORY>(image.Directory(IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
   EXPECT_STREQ(image.At<char>(exports->Name), "Brindlework.dll");
   EXPECT_EQ(exports->Base, 1u);
-  EXPECT_EQ(exports->NumberOfFunctions, 5u);
-  const char* const expected[] = {"chkdsk", "color", "echo", "title", "xcopy"};
-  ASSERT_EQ(exports->NumberOfNames, 5u);
+  EXPECT_EQ(exports->NumberOfFunctions, 10u);
+  const std::pair<const char*, DWORD> expected[] = {{"chkdsk", 1},      {"chkdsk_edit", 6}, {"color", 2},
+                                                    {"color_edit", 7},  {"echo", 3},        {"echo_edit", 8},
+                                                    {"title", 4},       {"title_edit", 9},  {"xcopy", 5},
+                                                    {"xcopy_edit", 10}};
+  ASSERT_EQ(exports->NumberOfNames, 10u);
   const auto* names = image.At<DWORD>(exports->AddressOfNames);
   const auto* ordinals = image.At<WORD>(exports->AddressOfNameOrdinals);
-  for (DWORD i = 0; i < 5; ++i) {
-    EXPECT_STREQ(image.At<char>(names[i]), expected[i]);
-    EXPECT_EQ(exports->Base + ordinals[i], i + 1) << expected[i];
+  for (DWORD i = 0; i < 10; ++i) {
+    EXPECT_STREQ(image.At<char>(names[i]), expected[i].first);
+    EXPECT_EQ(exports->Base + ordinals[i], expected[i].second) << expected[i].first;
   }
 }
 

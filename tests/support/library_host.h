@@ -34,8 +34,11 @@ struct CommandResult {
 // Calls `procedure` and, once a window titled `title` shows, runs `user` on
 // another thread with that window. A dialog still open after `user` is done
 // is a test failure; it is then closed so that the call returns.
-CommandResult CallWithUser(CommandProcedure procedure, const char* title,
+CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user);
+// The same with "<command>_edit" opened from `line`.
+CommandResult EditWithUser(const LoadedLibrary& library, const std::string& command, const char* line,
+                           const char* title, const std::function<void(HWND dialog)>& user);
 
 // Clicks the dialog's control with that identifier (its gadget number).
 void ClickGadget(HWND dialog, int gadget);
