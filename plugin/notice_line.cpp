@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "toolkit/balloon_tooltip.h"
 #include "toolkit/dialog.h"
 
 namespace plugin {
@@ -11,8 +12,9 @@ constexpr int LineHeight = 20;
 constexpr int Room = LineHeight + 5;  // the line and a gap before the buttons
 constexpr int Margin = 10;
 // A "&" is a character of the line, not a mnemonic; a line too long for
-// the window ends in "..." (Wine 8 draws both as Windows does).
-constexpr std::uint32_t NoticeStyle = SS_NOPREFIX | SS_ENDELLIPSIS;
+// the window ends in "..." (Wine 8 draws both as Windows does), and its tip
+// shows it whole, for which the label takes the mouse's messages.
+constexpr std::uint32_t NoticeStyle = SS_NOPREFIX | SS_ENDELLIPSIS | SS_NOTIFY;
 }  // namespace
 
 void ShowNoticeLine(int window, std::uint32_t flags, int buttonRowTop, const std::string& text) {
@@ -33,6 +35,7 @@ void ShowNoticeLine(int window, std::uint32_t flags, int buttonRowTop, const std
                SWP_NOZORDER | SWP_NOACTIVATE);
   toolkit::CreateTextLabel(NoticeGadget, Margin, buttonRowTop, client.right - 2 * Margin, LineHeight, text.c_str(),
                            NoticeStyle);
+  toolkit::AttachBalloonTooltip(dialog, NoticeGadget, text.c_str(), "Info", 0);
 }
 
 }  // namespace plugin

@@ -41,9 +41,11 @@ std::string NoticeText(const UnshownParts& parts) {
     return PlaceInLine(a.kind) < PlaceInLine(b.kind);
   });
   std::string notice;
-  for (const UnshownPart& part : inLineOrder) {
-    notice.append(notice.empty() ? "Nicht übernommen: " : ", ").append(KindLabel(part.kind));
-    notice.append(" „").append(part.text).append("“");
+  for (std::size_t i = 0; i < inLineOrder.size(); ++i) {
+    notice.append(i == 0 ? "Nicht übernommen: " : ", ");
+    // Parts of one kind in a row share its label: "unbekannt „/B“, „/J“".
+    if (i == 0 || inLineOrder[i].kind != inLineOrder[i - 1].kind) notice.append(KindLabel(inLineOrder[i].kind)).append(" ");
+    notice.append("„").append(inLineOrder[i].text).append("“");
   }
   return notice;
 }

@@ -29,8 +29,9 @@ struct UnshownPart {
 };
 using UnshownParts = std::vector<UnshownPart>;
 
-// "Nicht übernommen: " and each part with its kind and its text in German
-// quotes, in the order of the line, separated by commas; empty without parts.
+// "Nicht übernommen: " and each part's text in German quotes after its
+// kind, in the order of the line, separated by commas; parts of one kind in
+// a row name it once. Empty without parts.
 std::string NoticeText(const UnshownParts& parts);
 
 }  // namespace plugin

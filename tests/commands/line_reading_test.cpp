@@ -94,8 +94,9 @@ TEST(LineReading, LinesOfRealScripts) {
 
 TEST(LineReading, TheNoticeNamesEachPartWithItsKind) {
   EXPECT_EQ(plugin::NoticeText({}), "");
-  EXPECT_EQ(plugin::NoticeText({{Kind::Redirection, ">nul"}, {Kind::Unknown, "/Z:5"}, {Kind::MissingFolder, "D:\\Neu\\"}}),
-            "Nicht übernommen: unbekannt „/Z:5“, Ordner fehlt „D:\\Neu\\“, Umleitung „>nul“");
+  EXPECT_EQ(plugin::NoticeText({{Kind::Redirection, ">nul"}, {Kind::Unknown, "/Z:5"}, {Kind::Unknown, "/B"},
+                                {Kind::MissingFolder, "D:\\Neu\\"}}),
+            "Nicht übernommen: unbekannt „/Z:5“, „/B“, Ordner fehlt „D:\\Neu\\“, Umleitung „>nul“");
 }
 
 }  // namespace
