@@ -18,15 +18,6 @@ CommandProcedure LoadedLibrary::Procedure(const char* name) const {
   return reinterpret_cast<CommandProcedure>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
 }
 
-CommandResult EditWithUser(const LoadedLibrary& library, const std::string& command, const char* line,
-                           const char* title, const std::function<void(HWND dialog)>& user) {
-  using EditProcedure = const char*(WINAPI*)(const char*);
-  auto edit = reinterpret_cast<EditProcedure>(
-      reinterpret_cast<void*>(GetProcAddress(library.Module(), (command + "_edit").c_str())));
-  if (!edit) ADD_FAILURE() << "no " << command << "_edit";
-  return CallWithUser([&] { return edit ? edit(line) : nullptr; }, title, user);
-}
-
 CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user) {
   std::thread userThread([&] {

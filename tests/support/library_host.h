@@ -36,9 +36,6 @@ struct CommandResult {
 // is a test failure; it is then closed so that the call returns.
 CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user);
-// The same with "<command>_edit" opened from `line`.
-CommandResult EditWithUser(const LoadedLibrary& library, const std::string& command, const char* line,
-                           const char* title, const std::function<void(HWND dialog)>& user);
 
 // Clicks the dialog's control with that identifier (its gadget number).
 void ClickGadget(HWND dialog, int gadget);
