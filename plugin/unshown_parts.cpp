@@ -1,7 +1,5 @@
 #include "plugin/unshown_parts.h"
 
-#include <algorithm>
-
 namespace plugin {
 
 namespace {
@@ -22,7 +20,7 @@ const char* KindLabel(UnshownPart::Kind kind) {
   return "";
 }
 
-// Where a kind of part stands in a line: the parts are named in that order.
+// Where a kind of part stands in a line, 0 to 3: the parts are named in that order.
 int PlaceInLine(UnshownPart::Kind kind) {
   switch (kind) {
     case UnshownPart::Kind::OtherCommand:
@@ -36,16 +34,17 @@ int PlaceInLine(UnshownPart::Kind kind) {
 }  // namespace
 
 std::string NoticeText(const UnshownParts& parts) {
-  UnshownParts inLineOrder = parts;
-  std::stable_sort(inLineOrder.begin(), inLineOrder.end(), [](const UnshownPart& a, const UnshownPart& b) {
-    return PlaceInLine(a.kind) < PlaceInLine(b.kind);
-  });
   std::string notice;
-  for (std::size_t i = 0; i < inLineOrder.size(); ++i) {
-    notice.append(i == 0 ? "Nicht übernommen: " : ", ");
-    // Parts of one kind in a row share its label: "unbekannt „/B“, „/J“".
-    if (i == 0 || inLineOrder[i].kind != inLineOrder[i - 1].kind) notice.append(KindLabel(inLineOrder[i].kind)).append(" ");
-    notice.append("„").append(inLineOrder[i].text).append("“");
+  const UnshownPart* last = nullptr;
+  for (int place = 0; place <= 3; ++place) {
+    for (const UnshownPart& part : parts) {
+      if (PlaceInLine(part.kind) != place) continue;
+      notice.append(last ? ", " : "Nicht übernommen: ");
+      // Parts of one kind in a row share its label: "unbekannt „/B“, „/J“".
+      if (!last || part.kind != last->kind) notice.append(KindLabel(part.kind)).append(" ");
+      notice.append("„").append(part.text).append("“");
+      last = &part;
+    }
   }
   return notice;
 }
