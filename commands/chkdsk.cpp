@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "commands/chkdsk_text.h"
 #include "plugin/dialog_sequence.h"
@@ -35,8 +36,10 @@ const char* const SwitchCaptions[SwitchCount] = {
 constexpr int VolumeBufferSize = 260;
 constexpr DWORD VolumeQuerySize = 255;
 
-// Lists B: to Z: (never A:) whose file system chkdsk can check, in order.
-void ScanDrives() {
+// Lists B: to Z: (never A:) whose file system chkdsk can check, in order;
+// returns their letters.
+std::string ScanDrives() {
+  std::string listed;
   toolkit::QuietDriveErrors quiet;
   // Letters without a drive are skipped at once: asking each of them for its
   // type was most of the scan's time in a machine with few drives.
@@ -54,9 +57,12 @@ void ScanDrives() {
     label[VolumeBufferSize] = fileSystem[VolumeBufferSize] = '\0';
     GetVolumeInformationA(root, label, VolumeQuerySize, nullptr, nullptr, nullptr, fileSystem,
                           VolumeQuerySize);
-    if (AcceptedFileSystem(fileSystem))
+    if (AcceptedFileSystem(fileSystem)) {
       toolkit::AddGadgetItem(DriveList, -1, DriveListItem(letter, label).c_str());
+      listed += letter;
+    }
   }
+  return listed;
 }
 
 class ChkdskDialog final : public plugin::CommandDialog {
@@ -65,6 +71,7 @@ class ChkdskDialog final : public plugin::CommandDialog {
     return {"Chkdsk", 390, 250, toolkit::window_flag::CommandDialog};
   }
   const char* CommandWord() const override { return "chkdsk"; }
+  int ButtonRowTop() const override { return 220; }
 
   void CreateGadgets(int) override {
     toolkit::CreateTextLabel(DriveLabel, 10, 10, 100, 20, "Datenträger:", 0);
@@ -74,20 +81,31 @@ class ChkdskDialog final : public plugin::CommandDialog {
       const int width = FirstSwitch + i == LogSizeBox ? 300 : 350;
       toolkit::CreateCheckBox(FirstSwitch + i, 20, 60 + 20 * i, width, 20, SwitchCaptions[i], 0);
     }
-    toolkit::CreateButton(AddButton, 170, 220, 100, 20, "Hinzufügen", 0);
-    toolkit::CreateButton(CancelButton, 280, 220, 100, 20, "Abbrechen", 0);
-    ScanDrives();
+    toolkit::CreateButton(AddButton, 170, ButtonRowTop(), 100, 20, "Hinzufügen", 0);
+    toolkit::CreateButton(CancelButton, 280, ButtonRowTop(), 100, 20, "Abbrechen", 0);
+    listedDrives_ = ScanDrives();
     toolkit::SetGadgetState(DriveList, 0);
+  }
+
+  // A drive the list does not have leaves the first one selected.
+  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
+    ChkdskLine read = ReadChkdskLine(line);
+    unshown = std::move(read.unshown);
+    const std::size_t listed = read.drive.empty() ? std::string::npos : listedDrives_.find(read.drive[0]);
+    if (listed != std::string::npos)
+      toolkit::SetGadgetState(DriveList, static_cast<int>(listed));
+    else if (!read.drive.empty())
+      unshown.push_back({plugin::UnshownPart::Kind::MissingDrive, read.drive});
+    for (std::size_t i = 0; i < SwitchCount; ++i)
+      toolkit::SetGadgetState(FirstSwitch + static_cast<int>(i), read.checked[i] ? 1 : 0);
+    FreezeForLogSize();
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {
-      case LogSizeBox: {
-        // /l freezes the other six boxes; their marks stay for later.
-        const int logSizeChecked = toolkit::GetGadgetState(LogSizeBox) == 1 ? 1 : 0;
-        for (int box = FirstSwitch; box < LogSizeBox; ++box) toolkit::DisableGadget(box, logSizeChecked);
+      case LogSizeBox:
+        FreezeForLogSize();
         return plugin::GadgetOutcome::Continue();
-      }
       case AddButton: {
         std::array<bool, SwitchCount> checked{};
         for (std::size_t i = 0; i < SwitchCount; ++i)
@@ -100,14 +118,23 @@ class ChkdskDialog final : public plugin::CommandDialog {
         return plugin::GadgetOutcome::Continue();  // the boxes and the list keep their own state
     }
   }
+
+ private:
+  // /l freezes the other six boxes; their marks stay for later.
+  static void FreezeForLogSize() {
+    const int logSizeChecked = toolkit::GetGadgetState(LogSizeBox) == 1 ? 1 : 0;
+    for (int box = FirstSwitch; box < LogSizeBox; ++box) toolkit::DisableGadget(box, logSizeChecked);
+  }
+
+  std::string listedDrives_;
 };
 
 }  // namespace
 
 // The procedure that the library's command list names for "chkdsk".
-const char* RunChkdskDialog() {
+const char* RunChkdskDialog(const char* line) {
   ChkdskDialog dialog;
-  return plugin::RunCommandDialog(dialog);
+  return plugin::RunCommandDialog(dialog, line);
 }
 
 }  // namespace commands

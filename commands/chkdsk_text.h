@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "plugin/unshown_parts.h"
+
 namespace commands {
 
 // "NTFS", "FAT" or "FAT32", byte for byte, case included.
@@ -25,5 +27,15 @@ inline constexpr std::size_t LogSizeSwitch = 6;  // /l stands alone
 // " /l" alone.
 std::string ChkdskCommandText(std::string_view selectedItem,
                               const std::array<bool, SwitchCount>& checked);
+
+// The drive ("C:", upper case; empty when the line names none) and the
+// switch boxes a line checks, in any order and either case. Boxes frozen
+// by /l keep their marks, as in the dialog.
+struct ChkdskLine {
+  std::string drive;
+  std::array<bool, SwitchCount> checked{};
+  plugin::UnshownParts unshown;
+};
+ChkdskLine ReadChkdskLine(std::string_view line);
 
 }  // namespace commands

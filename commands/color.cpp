@@ -30,17 +30,15 @@ struct ColourRow {
   int index;
   int back, swatch, on;
 
-  void Step(int by) {
-    index += by;
+  void Step(int by) { Show(index + by); }
+
+  // Shows an index; the arrows are the only guard of the range: the one
+  // that would leave it is off, the other on.
+  void Show(int shown) {
+    index = shown;
     toolkit::SetGadgetImage(swatch, toolkit::ImageHandle(index));
-    // The buttons are the only guard of the range.
-    if (by < 0) {
-      if (index <= FirstColour) toolkit::DisableGadget(back, 1);
-      toolkit::DisableGadget(on, 0);
-    } else {
-      if (index >= LastColour) toolkit::DisableGadget(on, 1);
-      toolkit::DisableGadget(back, 0);
-    }
+    toolkit::DisableGadget(back, index <= FirstColour ? 1 : 0);
+    toolkit::DisableGadget(on, index >= LastColour ? 1 : 0);
   }
 };
 
@@ -68,12 +66,22 @@ class ColorDialog final : public plugin::CommandDialog {
     toolkit::CreateImageGadget(BackgroundSwatch, 180, 40, 0, 0,
                                toolkit::ImageHandle(background_.index), 0);
     toolkit::CreateButton(BackgroundOn, 200, 40, 20, 20, ">>", 0);
-    toolkit::CreateButton(AddButton, 10, 70, 100, 20, "Hinzufügen", 0);
-    toolkit::CreateButton(CancelButton, 120, 70, 100, 20, "Abbrechen", 0);
+    toolkit::CreateButton(AddButton, 10, ButtonRowTop(), 100, 20, "Hinzufügen", 0);
+    toolkit::CreateButton(CancelButton, 120, ButtonRowTop(), 100, 20, "Abbrechen", 0);
   }
+
+  int ButtonRowTop() const override { return 70; }
 
   // The text colour starts at the last entry.
   void AfterHelpArmed() override { toolkit::DisableGadget(TextOn, 1); }
+
+  // The reader gives two different colours, so "Hinzufügen" stays on.
+  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
+    ColorLine read = ReadColorLine(line);
+    text_.Show(read.textIndex);
+    background_.Show(read.backgroundIndex);
+    unshown = std::move(read.unshown);
+  }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {
@@ -94,8 +102,8 @@ class ColorDialog final : public plugin::CommandDialog {
   }
 
  private:
-  ColourRow text_{LastColour, TextBack, TextSwatch, TextOn};
-  ColourRow background_{10, BackgroundBack, BackgroundSwatch, BackgroundOn};
+  ColourRow text_{StartTextColour, TextBack, TextSwatch, TextOn};
+  ColourRow background_{StartBackgroundColour, BackgroundBack, BackgroundSwatch, BackgroundOn};
 };
 
 }  // namespace
@@ -112,9 +120,9 @@ void MakeSwatches() {
 }
 
 // The procedure that the library's command list names for "color".
-const char* RunColorDialog() {
+const char* RunColorDialog(const char* line) {
   ColorDialog dialog;
-  return plugin::RunCommandDialog(dialog);
+  return plugin::RunCommandDialog(dialog, line);
 }
 
 }  // namespace commands

@@ -14,7 +14,15 @@ class EchoDialog final : public plugin::CommandDialog {
   }
   const char* CommandWord() const override { return "echo"; }
 
+  int ButtonRowTop() const override { return TextFieldButtonRowTop; }
+
   void CreateGadgets(int) override { CreateTextFieldGadgets("Text:"); }
+
+  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
+    EchoLine read = ReadEchoLine(line);
+    toolkit::SetGadgetText(TextField, read.typed.c_str());
+    unshown = std::move(read.unshown);
+  }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {
@@ -31,9 +39,9 @@ class EchoDialog final : public plugin::CommandDialog {
 }  // namespace
 
 // The procedure that the library's command list names for "echo".
-const char* RunEchoDialog() {
+const char* RunEchoDialog(const char* line) {
   EchoDialog dialog;
-  return plugin::RunCommandDialog(dialog);
+  return plugin::RunCommandDialog(dialog, line);
 }
 
 }  // namespace commands

@@ -7,8 +7,8 @@ namespace commands {
 void CreateTextFieldGadgets(const char* labelCaption) {
   toolkit::CreateTextLabel(FieldLabel, 10, 10, 100, 20, labelCaption, 0);
   toolkit::CreateStringField(TextField, 50, 10, 200, 20, "", 0);
-  toolkit::CreateButton(AddButton, 40, 40, 100, 20, "Hinzufügen", 0);
-  toolkit::CreateButton(CancelButton, 150, 40, 100, 20, "Abbrechen", 0);
+  toolkit::CreateButton(AddButton, 40, TextFieldButtonRowTop, 100, 20, "Hinzufügen", 0);
+  toolkit::CreateButton(CancelButton, 150, TextFieldButtonRowTop, 100, 20, "Abbrechen", 0);
 }
 
 }  // namespace commands

@@ -8,6 +8,7 @@ enum TextFieldGadget { FieldLabel = 1, TextField = 2, AddButton = 3, CancelButto
 
 inline constexpr int TextFieldDialogWidth = 260;
 inline constexpr int TextFieldDialogHeight = 70;
+inline constexpr int TextFieldButtonRowTop = 40;
 
 // Creates the four gadgets; the label reaches under the left of the field,
 // which is drawn over it.

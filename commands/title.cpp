@@ -16,7 +16,17 @@ class TitleDialog final : public plugin::CommandDialog {
 
   void CreateGadgets(int) override { CreateTextFieldGadgets("Titel:"); }
 
+  int ButtonRowTop() const override { return TextFieldButtonRowTop; }
+
   void AfterHelpArmed() override { toolkit::DisableGadget(AddButton, 1); }
+
+  // A text of blanks is shown as it is; "Hinzufügen" stays off for it.
+  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
+    TitleLine read = ReadTitleLine(line);
+    toolkit::SetGadgetText(TextField, read.typed.c_str());
+    toolkit::DisableGadget(AddButton, BlankFreeText(read.typed).empty() ? 1 : 0);
+    unshown = std::move(read.unshown);
+  }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {
@@ -39,9 +49,9 @@ class TitleDialog final : public plugin::CommandDialog {
 }  // namespace
 
 // The procedure that the library's command list names for "title".
-const char* RunTitleDialog() {
+const char* RunTitleDialog(const char* line) {
   TitleDialog dialog;
-  return plugin::RunCommandDialog(dialog);
+  return plugin::RunCommandDialog(dialog, line);
 }
 
 }  // namespace commands

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "commands/line_reading.h"
+
 namespace commands {
 
 std::string BlankFreeText(std::string_view text) {
@@ -14,6 +16,11 @@ std::string TitleCommandText(std::string_view typed) {
   std::string line = "title ";
   line.append(typed);
   return line;
+}
+
+TitleLine ReadTitleLine(std::string_view line) {
+  CommandLine split = SplitCommandLine(line, "title", " \t");
+  return {std::string(split.arguments), std::move(split.unshown)};
 }
 
 }  // namespace commands

@@ -29,65 +29,34 @@ enum XcopyGadget {
 // the fonts of the previous call; the toolkit deletes the last ones.
 enum XcopyFont { FrameFont = 0x7C01, OptionFont = 0x7C02 };
 
-struct Option {
-  const char* caption;  // also the switch it contributes
-  bool checkedAtStart;
-  const char* tip;
+// The tooltip of each option box, in the order of XcopySwitches.
+const std::array<const char*, XcopySwitchCount> OptionTips = {
+    "/A Kopiert nur Dateien mit gesetztem Archivattribut, aendert das Attribut nicht.",
+    "/M Kopiert nur Dateien mit gesetztem Archivattribut, setzt das Attribut nach dem Kopieren zurueck.",
+    "/D:M-T-J Kopiert nur die an oder nach dem Datum geaenderten Dateien. Ist kein Datum angegeben, werden nur Dateien kopiert, die neuer als die bestehenden Zieldateien sind",
+    "/EXCLUDE:Datei1[+Datei2][+Datei3]... Gibt eine Liste von Zeichenfolgen an. Wenn eine der Zeichenfolgen Teil des absoluten Verzeichnispfads der zu kopierenden Datei ist, wird diese Datei vom Kopiervorgang ausgeschlossen. Beispiel: Bei der Zeichenfolge \\obj\\ oder .obj werden alle Dateien unterhalb des Verzeichnisses OBJ bzw. alle Dateien mit der Erweiterung .obj vom Kopiervorgang ausgeschlossen.",
+    "/P Fordert vor dem Erstellen jeder Zieldatei eine Bestaetigung.",
+    "/S Kopiert Verzeichnisse und Unterverzeichnisse, die nicht leer sind.",
+    "/E Kopiert alle Unterverzeichnisse (leer oder nicht leer). Wie /S /E. Mit dieser Option kann die Option /T modifiziert werden.",
+    "/V Ueberprueft jede neue Datei auf Korrektheit.",
+    "/W Fordert vor dem Beginn des Kopierens zu einem Tastendruck auf.",
+    "/C  Setzt das Kopieren fort, auch wenn Fehler auftreten.",
+    "/I  Falls Ziel nicht vorhanden ist und mehrere Dateien kopiert werden, nimmt XCOPY an, dass das Ziel ein Verzeichnis ist.",
+    "/Q Zeigt beim Kopieren keine Dateinamen an.",
+    "/F  Zeigt die Namen der Quell- und Zieldateien beim Kopieren an.",
+    "/L Listet die Dateien auf, die ggf. kopiert werden.",
+    "/H Kopiert auch Dateien mit den Attributen 'Versteckt' und 'System'.",
+    "/R ueberschreibt schreibgeschuetzte Dateien.",
+    "/T  Erstellt die Verzeichnisstruktur, kopiert aber keine Dateien. Leere oder Unterverzeichnisse werden nicht kopiert. Um auch diese zu kopieren, muessen Sie die Optionen /T /E angeben.",
+    "/U Kopiert nur Dateien, die bereits im Zielverzeichnis vorhanden sind.",
+    "/K Kopiert Attribute. Standardmaessig wird 'Schreibgeschuetzt' geloescht.",
+    "/N Beim Kopieren werden die erzeugten Kurznamen verwendet.",
+    "/O Kopiert Informationen über den Besitzer und ACL.",
+    "/X Kopiert Dateiueberwachungseinstellungen (bedingt /O).",
+    "/Y Unterdrückt die Aufforderung zur Bestaetigung, dass eine  vorhandene Zieldatei ueberschrieben werden soll.",
+    "/Z Kopiert Dateien in einem Modus, der einen Neustart ermoeglicht.",
+    "/-Y Fordert zur Bestaetigung auf, dass eine bestehende Zieldatei ueberschrieben werden soll.",
 };
-
-constexpr std::size_t OptionCount = 25;
-const std::array<Option, OptionCount> Options = {{
-    {"/A", false,
-     "/A Kopiert nur Dateien mit gesetztem Archivattribut, aendert das Attribut nicht."},
-    {"/M", false,
-     "/M Kopiert nur Dateien mit gesetztem Archivattribut, setzt das Attribut nach dem Kopieren zurueck."},
-    {"/D", true,
-     "/D:M-T-J Kopiert nur die an oder nach dem Datum geaenderten Dateien. Ist kein Datum angegeben, werden nur Dateien kopiert, die neuer als die bestehenden Zieldateien sind"},
-    {"/EXCLUDE:", false,
-     "/EXCLUDE:Datei1[+Datei2][+Datei3]... Gibt eine Liste von Zeichenfolgen an. Wenn eine der Zeichenfolgen Teil des absoluten Verzeichnispfads der zu kopierenden Datei ist, wird diese Datei vom Kopiervorgang ausgeschlossen. Beispiel: Bei der Zeichenfolge \\obj\\ oder .obj werden alle Dateien unterhalb des Verzeichnisses OBJ bzw. alle Dateien mit der Erweiterung .obj vom Kopiervorgang ausgeschlossen."},
-    {"/P", false,
-     "/P Fordert vor dem Erstellen jeder Zieldatei eine Bestaetigung."},
-    {"/S", false,
-     "/S Kopiert Verzeichnisse und Unterverzeichnisse, die nicht leer sind."},
-    {"/E", true,
-     "/E Kopiert alle Unterverzeichnisse (leer oder nicht leer). Wie /S /E. Mit dieser Option kann die Option /T modifiziert werden."},
-    {"/V", true,
-     "/V Ueberprueft jede neue Datei auf Korrektheit."},
-    {"/W", false,
-     "/W Fordert vor dem Beginn des Kopierens zu einem Tastendruck auf."},
-    {"/C", false,
-     "/C  Setzt das Kopieren fort, auch wenn Fehler auftreten."},
-    {"/I", false,
-     "/I  Falls Ziel nicht vorhanden ist und mehrere Dateien kopiert werden, nimmt XCOPY an, dass das Ziel ein Verzeichnis ist."},
-    {"/Q", true,
-     "/Q Zeigt beim Kopieren keine Dateinamen an."},
-    {"/F", false,
-     "/F  Zeigt die Namen der Quell- und Zieldateien beim Kopieren an."},
-    {"/L", false,
-     "/L Listet die Dateien auf, die ggf. kopiert werden."},
-    {"/H", true,
-     "/H Kopiert auch Dateien mit den Attributen 'Versteckt' und 'System'."},
-    {"/R", true,
-     "/R ueberschreibt schreibgeschuetzte Dateien."},
-    {"/T", false,
-     "/T  Erstellt die Verzeichnisstruktur, kopiert aber keine Dateien. Leere oder Unterverzeichnisse werden nicht kopiert. Um auch diese zu kopieren, muessen Sie die Optionen /T /E angeben."},
-    {"/U", false,
-     "/U Kopiert nur Dateien, die bereits im Zielverzeichnis vorhanden sind."},
-    {"/K", false,
-     "/K Kopiert Attribute. Standardmaessig wird 'Schreibgeschuetzt' geloescht."},
-    {"/N", false,
-     "/N Beim Kopieren werden die erzeugten Kurznamen verwendet."},
-    {"/O", false,
-     "/O Kopiert Informationen über den Besitzer und ACL."},
-    {"/X", false,
-     "/X Kopiert Dateiueberwachungseinstellungen (bedingt /O)."},
-    {"/Y", true,
-     "/Y Unterdrückt die Aufforderung zur Bestaetigung, dass eine  vorhandene Zieldatei ueberschrieben werden soll."},
-    {"/Z", false,
-     "/Z Kopiert Dateien in einem Modus, der einen Neustart ermoeglicht."},
-    {"/-Y", false,
-     "/-Y Fordert zur Bestaetigung auf, dass eine bestehende Zieldatei ueberschrieben werden soll."},
-}};
 
 // Four boxes a column from the grid's origin; the last column has five.
 constexpr int GridX = 40, GridY = 280, RowStep = 30;
@@ -109,6 +78,7 @@ class XcopyDialog final : public plugin::CommandDialog {
     return {"XCOPY", 434, 490, toolkit::window_flag::CommandDialogAtPosition, 100, 100};
   }
   const char* CommandWord() const override { return "xcopy"; }
+  int ButtonRowTop() const override { return 445; }
 
   void Prepare() override {
     frameFont_ = toolkit::LoadFont(FrameFont, "Arial", 10);
@@ -121,20 +91,29 @@ class XcopyDialog final : public plugin::CommandDialog {
     CreateFramedTree(dialog, TargetFrame, 223, "Ziel", TargetTree, 230, TargetTip);
     toolkit::CreateFrame(OptionFrame, 14, 250, 406, 184, "XCOPY - Parameter", 0);
     toolkit::SetGadgetFont(OptionFrame, frameFont_);
-    for (std::size_t i = 0; i < OptionCount; ++i) {
+    for (std::size_t i = 0; i < XcopySwitchCount; ++i) {
       const int gadget = FirstOption + static_cast<int>(i);
       const std::size_t column = i / 4 < ColumnOffsets.size() ? i / 4 : ColumnOffsets.size() - 1;
       const int row = static_cast<int>(i - 4 * column);
       const int width = gadget == FirstOption + 3 ? ExcludeBoxWidth : BoxWidth;
       toolkit::CreateCheckBox(gadget, GridX + ColumnOffsets[column], GridY + RowStep * row, width, BoxHeight,
-                              Options[i].caption, CaptionCentred);
+                              XcopySwitches[i], CaptionCentred);
       toolkit::SetGadgetFont(gadget, optionFont_);
-      toolkit::AttachBalloonTooltip(dialog, gadget, Options[i].tip, TipTitle, NoIcon);
+      toolkit::AttachBalloonTooltip(dialog, gadget, OptionTips[i], TipTitle, NoIcon);
     }
-    toolkit::CreateButton(CancelButton, 335, 445, 84, 27, "Abbrechen", 0);
-    toolkit::CreateButton(AddButton, 240, 445, 84, 27, "Hinzufügen", 0);
-    for (std::size_t i = 0; i < OptionCount; ++i)
-      if (Options[i].checkedAtStart) toolkit::SetGadgetState(FirstOption + static_cast<int>(i), 1);
+    toolkit::CreateButton(CancelButton, 335, ButtonRowTop(), 84, 27, "Abbrechen", 0);
+    toolkit::CreateButton(AddButton, 240, ButtonRowTop(), 84, 27, "Hinzufügen", 0);
+    for (std::size_t i = 0; i < XcopySwitchCount; ++i)
+      if (XcopyCheckedAtStart[i]) toolkit::SetGadgetState(FirstOption + static_cast<int>(i), 1);
+  }
+
+  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
+    XcopyLine read = ReadXcopyLine(line);
+    unshown = std::move(read.unshown);
+    for (std::size_t i = 0; i < XcopySwitchCount; ++i)
+      toolkit::SetGadgetState(FirstOption + static_cast<int>(i), read.checked[i] ? 1 : 0);
+    LeadTree(SourceTree, read.source, unshown);
+    LeadTree(TargetTree, read.target, unshown);
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int type) override {
@@ -174,10 +153,20 @@ class XcopyDialog final : public plugin::CommandDialog {
     toolkit::AttachBalloonTooltip(dialog, tree, tip, TipTitle, NoIcon);
   }
 
+  // A folder the tree cannot show (gone, on another machine, a file) leaves
+  // nothing selected.
+  static void LeadTree(int tree, const std::string& folder, plugin::UnshownParts& unshown) {
+    if (folder.empty()) return;
+    toolkit::SetGadgetText(tree, folder.c_str());
+    if (toolkit::SameFolderPath(toolkit::GetGadgetText(tree), folder)) return;
+    toolkit::SetGadgetText(tree, "");
+    unshown.push_back({plugin::UnshownPart::Kind::MissingFolder, folder});
+  }
+
   // The captions of the checked boxes, read back from the boxes themselves.
   static std::vector<std::string> CheckedSwitches() {
     std::vector<std::string> switches;
-    for (int gadget = FirstOption; gadget < FirstOption + static_cast<int>(OptionCount); ++gadget)
+    for (int gadget = FirstOption; gadget < FirstOption + static_cast<int>(XcopySwitchCount); ++gadget)
       if (toolkit::GetGadgetState(gadget) == 1) switches.push_back(toolkit::GetGadgetText(gadget));
     return switches;
   }
@@ -189,9 +178,9 @@ class XcopyDialog final : public plugin::CommandDialog {
 }  // namespace
 
 // The procedure that the library's command list names for "xcopy".
-const char* RunXcopyDialog() {
+const char* RunXcopyDialog(const char* line) {
   XcopyDialog dialog;
-  return plugin::RunCommandDialog(dialog);
+  return plugin::RunCommandDialog(dialog, line);
 }
 
 }  // namespace commands

@@ -3,13 +3,18 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "library/command_list.h"
 
 namespace hosts {
 
-#define COMMAND_NAME(word, ordinal, run) #word,
+#define COMMAND_NAME(word, ordinal, editOrdinal, run) #word,
 inline constexpr std::array CommandNames = {BRINDLE_COMMANDS(COMMAND_NAME)};
 #undef COMMAND_NAME
+
+// The procedure that opens a command's dialog from a line, as the list names it.
+inline std::string EditProcedureName(std::string_view command) { return std::string(command) + "_edit"; }
 
 }  // namespace hosts

@@ -4,6 +4,7 @@
 
 #include "plugin/command_text_buffer.h"
 #include "plugin/library.h"
+#include "plugin/notice_line.h"
 #include "toolkit/dialog.h"
 
 namespace plugin {
@@ -36,7 +37,7 @@ std::string RunEventLoop(CommandDialog& dialog, int window, bool& quitSeen, WPAR
 
 }  // namespace
 
-const char* RunCommandDialog(CommandDialog& dialog) {
+const char* RunCommandDialog(CommandDialog& dialog, const char* line) {
   std::string resultText;
   dialog.Prepare();
   const DialogWindow w = dialog.Window();
@@ -46,6 +47,11 @@ const char* RunCommandDialog(CommandDialog& dialog) {
     dialog.CreateGadgets(window);
     ArmContextHelp(window, dialog.CommandWord());
     dialog.AfterHelpArmed();
+    if (line) {
+      UnshownParts unshown;
+      dialog.ShowLine(line, unshown);
+      if (!unshown.empty()) ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), NoticeText(unshown));
+    }
     bool quitSeen = false;
     WPARAM quitCode = 0;
     resultText = RunEventLoop(dialog, window, quitSeen, quitCode);

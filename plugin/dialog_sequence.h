@@ -1,12 +1,15 @@
 // The steps every command procedure runs: open the dialog, create its
-// gadgets, run its event loop, close it and hand back the command text.
-// A dialog supplies only its window, gadgets and event rules.
+// gadgets, open it from a line if there is one, run its event loop, close
+// it and hand back the command text. A dialog supplies only its window,
+// gadgets, event rules and how its gadgets show a line.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "plugin/context_help.h"
+#include "plugin/unshown_parts.h"
 
 namespace plugin {
 
@@ -43,12 +46,20 @@ class CommandDialog {
   // States that are set only once context help is armed.
   virtual void AfterHelpArmed() {}
   virtual GadgetOutcome OnGadgetEvent(int gadget, int type) = 0;
+  // Opening from a line: sets the gadgets, once they have their start
+  // states, to what the line says (with the dialog's line reader), and
+  // names in `unshown` what they cannot show.
+  virtual void ShowLine(std::string_view line, UnshownParts& unshown) = 0;
+  // Where the row of "Hinzufügen" and "Abbrechen" starts: a notice about
+  // a line goes there, and the row moves down below it.
+  virtual int ButtonRowTop() const = 0;
 };
 
 // Runs the dialog on the calling thread and returns its command text in the
 // command text buffer: never null, empty on cancel, on the close box and
-// when the window cannot be opened. Each dialog file defines the procedure
-// named in the library's command list with it.
-const char* RunCommandDialog(CommandDialog& dialog);
+// when the window cannot be opened. With a `line` the dialog opens from it
+// (a blank line is a new one). Each dialog file defines the procedure named
+// in the library's command list with it.
+const char* RunCommandDialog(CommandDialog& dialog, const char* line);
 
 }  // namespace plugin

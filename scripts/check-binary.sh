@@ -19,7 +19,12 @@ exports='1 chkdsk
 2 color
 3 echo
 4 title
-5 xcopy'
+5 xcopy
+6 chkdsk_edit
+7 color_edit
+8 echo_edit
+9 title_edit
+10 xcopy_edit'
 
 fail() { echo "check-binary: $file: $*" >&2; exit 1; }
 

@@ -1,8 +1,9 @@
 #!/bin/bash
 # The demo, inside a running Wine session: a scripted user fills in each of
 # the five dialogs, the command lines they returned are printed and put
-# into a script, and BrindleEdit shows that script. Screenshots of every
-# dialog and of the editor go to build/screenshots/.
+# into a script, BrindleEdit shows that script, and the user edits its
+# color line there (Ctrl+E). Screenshots of every dialog, of the edit and
+# of the editor go to build/screenshots/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 shots=$root/build/screenshots
@@ -34,6 +35,17 @@ for _ in $(seq 100); do
 done
 if [ -z "$window" ]; then echo "demo: BrindleEdit did not open" >&2; kill "$editor"; exit 1; fi
 sleep 0.5
+# One edit: Ctrl+E on the color line opens its dialog from the line, and
+# "Hinzufügen" replaces the line; saved, the script shows the new one.
+xdotool key ctrl+Home Down Down Down Down ctrl+e
+"$root/scripts/scripted-user.sh" color-edit
+xdotool key ctrl+s
+for _ in $(seq 50); do
+  edited=$(sed -n '5p' "$demo/demo.bat" | tr -d '\r')
+  [ "$edited" != "${lines[3]}" ] && break
+  sleep 0.1
+done
+printf '%-8s%s -> %s\n' "edit:" "${lines[3]}" "$edited"
 xdotool key ctrl+End Up  # the caret on the xcopy line: the status line explains it
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"

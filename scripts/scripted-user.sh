@@ -1,7 +1,8 @@
 #!/bin/bash
 # Works a dialog as a user would, with xdotool, inside a running Wine
 # session, and saves a screenshot of it in build/screenshots/COMMAND.png.
-#   usage: scripted-user.sh COMMAND
+# COMMAND-edit works a dialog that BrindleEdit opened from a line.
+#   usage: scripted-user.sh COMMAND|COMMAND-edit
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 command=$1
@@ -11,8 +12,11 @@ output=$(mktemp)
 trap 'rm -f "$output"' EXIT
 
 cd "$BRINDLE_WINDOWS_BUILD"
-"$WINE" brindle.exe "$command" >"$output" 2>/dev/null </dev/null &
-host=$!
+host=
+if [[ $command != *-edit ]]; then
+  "$WINE" brindle.exe "$command" >"$output" 2>/dev/null </dev/null &
+  host=$!
+fi
 
 # Finds the dialog by its title and sets: window, frame_x, frame_y, border, caption.
 find_dialog() {
@@ -23,7 +27,7 @@ find_dialog() {
     [ -n "$window" ] && break
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "scripted-user: no window titled $title" >&2; kill "$host"; exit 1; }
+  [ -n "$window" ] || { echo "scripted-user: no window titled $title" >&2; [ -z "$host" ] || kill "$host"; exit 1; }
   sleep 0.3  # let the dialog make its gadgets and paint
   eval "$(xdotool getwindowgeometry --shell "$window")"
   frame_x=$X frame_y=$Y
@@ -73,6 +77,16 @@ case $command in
     screenshot
     click 60 80    # "Hinzufügen"
     ;;
+  color-edit)
+    # Opened from the line the color dialog made above: its colours show.
+    find_dialog Color 230 100
+    click 170 50   # background "<<": light grey
+    sleep 0.3
+    screenshot
+    click 60 80    # "Hinzufügen"
+    for _ in $(seq 100); do xdotool search --onlyvisible --name '^Color$' >/dev/null 2>&1 || break; sleep 0.1; done
+    exit 0
+    ;;
   xcopy)
     find_dialog XCOPY 434 490
     click 70 61    # source tree: drive C:
@@ -90,7 +104,7 @@ case $command in
     ;;
   *)
     echo "scripted-user: unknown command $command" >&2
-    kill "$host"
+    [ -z "$host" ] || kill "$host"
     exit 2
     ;;
 esac

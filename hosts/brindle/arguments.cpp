@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "hosts/brindle_edit/script_line.h"
 #include "hosts/command_names.h"
 
 namespace brindle {
@@ -13,8 +14,21 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
     parsed.problem = std::move(problem);
     return parsed;
   };
-  bool optionsEnded = false;
+  bool optionsEnded = false, lineNext = false;
   for (std::string_view argument : arguments) {
+    if (lineNext) {
+      // The line's own command word names the dialog: "@echo off" is echo's.
+      std::wstring wide;
+      for (unsigned char c : argument) wide.push_back(c);
+      const std::wstring word = brindle_edit::SplitLine(wide).word;
+      const auto& known = hosts::CommandNames;
+      if (std::find(known.begin(), known.end(), std::string(word.begin(), word.end())) == known.end())
+        return wrong("--edit: kein bekannter Befehl in " + std::string(argument));
+      parsed.commands.emplace_back(word.begin(), word.end());
+      parsed.lines.emplace_back(argument);
+      lineNext = false;
+      continue;
+    }
     // "/?" asks for help, as with every Windows command.
     if (!optionsEnded && argument == "/?") {
       parsed.mode = Arguments::Mode::Help;
@@ -27,6 +41,8 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
         parsed.finalLineBreak = false;
       } else if (argument == "--oem") {
         parsed.consoleCodePage = true;
+      } else if (argument == "--edit") {
+        lineNext = true;
       } else if (argument == "--list") {
         parsed.mode = Arguments::Mode::List;
       } else if (argument == "-h" || argument == "--help" || argument == "-?") {
@@ -43,18 +59,22 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
     if (std::find(known.begin(), known.end(), command) == known.end())
       return wrong("unbekannter Befehl " + std::string(argument));
     parsed.commands.push_back(command);
+    parsed.lines.emplace_back();
   }
+  if (lineNext) return wrong("--edit ohne Zeile");
   if (parsed.mode == Arguments::Mode::Run && parsed.commands.empty()) return wrong("kein Befehl angegeben");
   return parsed;
 }
 
 std::string UsageText() {
-  return "Aufruf: brindle [-n] [--oem] BEFEHL...\n"
+  return "Aufruf: brindle [-n] [--oem] BEFEHL|--edit ZEILE...\n"
          "        brindle --list | --help | /?\n"
          "\n"
          "Zeigt den Dialog jedes BEFEHLs (chkdsk, color, echo, title, xcopy) der Reihe\n"
          "nach und schreibt die fertigen Befehlszeilen, eine je Zeile.\n"
          "\n"
+         "  --edit ZEILE      den Dialog zum Befehl der ZEILE mit deren Angaben zeigen\n"
+         "                    und die neue Zeile schreiben:  brindle --edit \"color 1F\"\n"
          "  -n, --no-newline  kein Zeilenumbruch nach der letzten Zeile\n"
          "  --oem             in der Codepage der Konsole schreiben, so wie Skripte sie\n"
          "                    brauchen:  brindle --oem echo >> skript.bat\n"

@@ -12,6 +12,7 @@ struct Arguments {
   enum class Mode { Run, List, Help, Wrong };
   Mode mode = Mode::Run;
   std::vector<std::string> commands;  // in the order given
+  std::vector<std::string> lines;     // beside each command: the line --edit opens it from, or empty
   bool finalLineBreak = true;         // -n, --no-newline: none after the last line
   bool consoleCodePage = false;       // --oem: for adding lines to a script
   std::string problem;                // with Mode::Wrong, what was wrong

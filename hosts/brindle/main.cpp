@@ -37,12 +37,20 @@ class Library {
   Library& operator=(const Library&) = delete;
   bool Loaded() const { return module_ != nullptr; }
   // The command's line, copied at once: the library's text lives only
-  // until its next call. Empty on cancel.
-  std::string Call(const std::string& command) const {
-    using CommandProcedure = const char* (*)();
-    auto procedure = reinterpret_cast<CommandProcedure>(
-        reinterpret_cast<void*>(GetProcAddress(module_, command.c_str())));
-    const char* line = procedure ? procedure() : nullptr;
+  // until its next call. Empty on cancel. With `from`, the dialog opens from that line.
+  std::string Call(const std::string& command, const std::string& from) const {
+    const char* line = nullptr;
+    if (from.empty()) {
+      using CommandProcedure = const char* (*)();
+      if (auto procedure = reinterpret_cast<CommandProcedure>(
+              reinterpret_cast<void*>(GetProcAddress(module_, command.c_str()))))
+        line = procedure();
+    } else {
+      using EditProcedure = const char*(WINAPI*)(const char*);
+      if (auto procedure = reinterpret_cast<EditProcedure>(
+              reinterpret_cast<void*>(GetProcAddress(module_, hosts::EditProcedureName(command).c_str()))))
+        line = procedure(from.c_str());
+    }
     return line ? line : "";
   }
 
@@ -126,7 +134,7 @@ int main(int argc, char** argv) {
     return brindle::NoLibrary;
   }
   for (std::size_t i = 0; i < arguments.commands.size(); ++i) {
-    const std::wstring line = Widened(library.Call(arguments.commands[i]), 1252);
+    const std::wstring line = Widened(library.Call(arguments.commands[i], arguments.lines[i]), 1252);
     if (line.empty()) return brindle::Cancelled;
     const bool last = i + 1 == arguments.commands.size();
     Write(stdout, line + (last && !arguments.finalLineBreak ? L"" : L"\n"), arguments.consoleCodePage);

@@ -59,6 +59,8 @@ HMENU CreateEditorMenu() {
       {FirstCommand + 2, L"&echo – Text ausgeben...\tStrg+3"},
       {FirstCommand + 3, L"&title – Fenstertitel...\tStrg+4"},
       {FirstCommand + 4, L"&xcopy – Dateien kopieren...\tStrg+5"},
+      {0, nullptr},
+      {EditLine, L"Zeile &bearbeiten…\tStrg+E"},
   })), L"Be&fehle");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({
       {HelpContents, L"&Hilfe\tF1"},
@@ -79,7 +81,8 @@ OwnedAccelerators CreateEditorAccelerators() {
       {FVIRTKEY | FCONTROL, 'A', SelectAll},
       {FVIRTKEY | FCONTROL, '1', FirstCommand + 0}, {FVIRTKEY | FCONTROL, '2', FirstCommand + 1},
       {FVIRTKEY | FCONTROL, '3', FirstCommand + 2}, {FVIRTKEY | FCONTROL, '4', FirstCommand + 3},
-      {FVIRTKEY | FCONTROL, '5', FirstCommand + 4}, {FVIRTKEY, VK_F1, HelpContents},
+      {FVIRTKEY | FCONTROL, '5', FirstCommand + 4}, {FVIRTKEY | FCONTROL, 'E', EditLine},
+      {FVIRTKEY, VK_F1, HelpContents},
   };
   static_assert(std::size(CommandNames) == 5);
   return OwnedAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));

@@ -25,6 +25,7 @@ inline constexpr UINT Find = 1108;
 inline constexpr UINT FindNext = 1109;
 // The five commands in the order of CommandNames: FirstCommand + index.
 inline constexpr UINT FirstCommand = 1201;
+inline constexpr UINT EditLine = 1210;
 inline constexpr UINT HelpContents = 1301;
 inline constexpr UINT About = 1302;
 }  // namespace menu_item

@@ -12,6 +12,7 @@
 #include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/editor_menu.h"
 #include "hosts/brindle_edit/script_file.h"
+#include "hosts/brindle_edit/script_line.h"
 #include "hosts/brindle_edit/script_runner.h"
 
 namespace brindle_edit {
@@ -42,6 +43,14 @@ std::wstring SystemMessage(DWORD error) {
 std::wstring EncodingLabel(ScriptEncoding encoding) {
   return encoding == ScriptEncoding::Utf8WithMark ? std::wstring(L"UTF-8")
                                                   : L"Konsole (CP " + std::to_wstring(GetOEMCP()) + L")";
+}
+
+// The command of a script line whose dialog can open from it; null for any other line.
+const char* CommandOfLine(std::wstring_view line) {
+  const std::wstring word = SplitLine(line).word;
+  for (const char* command : CommandNames)
+    if (std::equal(word.begin(), word.end(), command, command + std::char_traits<char>::length(command))) return command;
+  return nullptr;
 }
 
 }  // namespace
@@ -110,9 +119,18 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       OnCommand(LOWORD(wParam));
       return 0;
-    case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == EN_SELCHANGE) UpdateStatus(false);
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->code == EN_SELCHANGE) UpdateStatus(false);
+      // A double click on a command line opens its dialog once the click is
+      // over; on any other line it selects a word as usual.
+      if (header->code == EN_MSGFILTER && reinterpret_cast<MSGFILTER*>(lParam)->msg == WM_LBUTTONDBLCLK &&
+          CommandOfLine(edit_.LineAtCaret().text)) {
+        PostMessageW(window_, WM_COMMAND, menu_item::EditLine, 0);
+        return 1;
+      }
       return 0;
+    }
     case WM_CONTEXTMENU:
       // The rich edit control has no menu of its own: the "Bearbeiten" menu.
       if (reinterpret_cast<HWND>(wParam) == edit_.Window()) {
@@ -177,6 +195,7 @@ void EditorWindow::OnCommand(UINT id) {
     case menu_item::Save: Save(); break;
     case menu_item::SaveAs: SaveAs(); break;
     case menu_item::Run: RunScript(); break;
+    case menu_item::EditLine: EditLine(); break;
     case menu_item::Exit: PostMessageW(window_, WM_CLOSE, 0, 0); break;
     case menu_item::Undo: SendMessageW(edit_.Window(), EM_UNDO, 0, 0); break;
     case menu_item::Redo: SendMessageW(edit_.Window(), EM_REDO, 0, 0); break;
@@ -197,7 +216,8 @@ void EditorWindow::OnCommand(UINT id) {
       MessageBoxW(window_,
                   L"BrindleEdit – ein Editor für Befehlsskripte (.bat, .cmd)\n\n"
                   L"Das Menü „Befehle“ baut mit den Dialogen von Brindlework.dll fertige Befehlszeilen "
-                  L"und fügt sie als eigene Zeile an der Schreibmarke ein.\n\n"
+                  L"und fügt sie als eigene Zeile an der Schreibmarke ein; „Zeile bearbeiten“ öffnet den "
+                  L"Dialog mit den Angaben der Zeile an der Schreibmarke.\n\n"
                   L"Skripte werden in der Codepage der Konsole gespeichert, damit Umlaute beim Ausführen "
                   L"richtig erscheinen.",
                   L"Über BrindleEdit", MB_OK | MB_ICONINFORMATION);
@@ -338,11 +358,49 @@ void EditorWindow::FindNext() {
 // --- commands and help -----------------------------------------------------------
 
 void EditorWindow::InsertCommand(const char* command) {
-  if (commandRunning_) return;  // the library runs one dialog at a time
+  std::wstring line;
+  if (!RunCommandDialog(command, nullptr, line)) return;
+  if (line.empty()) {
+    notice_ = L"Abgebrochen: nichts eingefügt";
+  } else {
+    notice_.clear();  // the explanation of the new line, not an earlier notice
+    edit_.InsertLineAtCaret(line);
+  }
+  UpdateStatus(true);
+}
+
+// The dialog of the caret line's command opens from the line; "Hinzufügen"
+// replaces it, keeping its indentation and "@", which the dialog does not show.
+void EditorWindow::EditLine() {
+  const ScriptEdit::CaretLine caretLine = edit_.LineAtCaret();
+  const char* command = CommandOfLine(caretLine.text);
+  const ScriptLine split = SplitLine(caretLine.text);
+  const std::optional<std::string> line = InLibraryCodePage(split.rest);
+  if (!command || !line) {
+    notice_ = !command ? L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"
+                       : L"Zeile bearbeiten: die Zeile hat Zeichen, die es in den Dialogen (Codepage 1252) nicht gibt";
+    UpdateStatus(true);
+    MessageBeep(MB_ICONINFORMATION);
+    return;
+  }
+  std::wstring edited;
+  if (!RunCommandDialog(command, &*line, edited)) return;
+  if (edited.empty()) {
+    notice_ = L"Abgebrochen: Zeile unverändert";
+  } else {
+    notice_.clear();
+    const std::wstring_view text = caretLine.text;
+    edit_.ReplaceLine(caretLine.number, std::wstring(text.substr(0, text.size() - split.rest.size())) + edited);
+  }
+  UpdateStatus(true);
+}
+
+bool EditorWindow::RunCommandDialog(const char* command, const std::string* line, std::wstring& result) {
+  if (commandRunning_) return false;  // the library runs one dialog at a time
   if (!library_.Loaded()) {
     Ask(L"Brindlework.dll fehlt. Sie gehört in denselben Ordner wie BrindleEdit.exe:\n" + programFolder_,
         MB_OK | MB_ICONERROR);
-    return;
+    return false;
   }
   // The dialogs' "?" buttons look for Hilfe.chm in the current directory.
   SetCurrentDirectoryW(programFolder_.c_str());
@@ -351,19 +409,13 @@ void EditorWindow::InsertCommand(const char* command) {
   commandRunning_ = true;
   EnableWindow(window_, FALSE);
   if (find_.Window()) EnableWindow(find_.Window(), FALSE);
-  const std::wstring line = library_.Call(command);
+  result = line ? library_.Edit(command, *line) : library_.Call(command);
   if (find_.Window()) EnableWindow(find_.Window(), TRUE);
   EnableWindow(window_, TRUE);
   commandRunning_ = false;
   SetForegroundWindow(window_);
   SetFocus(edit_.Window());
-  if (line.empty()) {
-    notice_ = L"Abgebrochen: nichts eingefügt";
-  } else {
-    notice_.clear();  // the explanation of the new line, not an earlier notice
-    edit_.InsertLineAtCaret(line);
-  }
-  UpdateStatus(true);
+  return true;
 }
 
 // The help file opens on the editor's own page.

@@ -53,6 +53,10 @@ class EditorWindow {
   void FindNext();
 
   void InsertCommand(const char* command);
+  void EditLine();
+  // Shows a command's dialog, opened from `line` when there is one, modal
+  // over the editor; its line, empty on cancel. False when none can show.
+  bool RunCommandDialog(const char* command, const std::string* line, std::wstring& result);
   void ShowHelp();
   void UpdateTitle();
   void UpdateStatus(bool force);

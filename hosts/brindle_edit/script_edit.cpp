@@ -33,7 +33,8 @@ bool ScriptEdit::Create(HWND parent, int id, HFONT font) {
   SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);
   SendMessageW(control_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(LargestScript));
   SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+  // The mouse's messages for the double click that edits a command line.
+  SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS);
   return true;
 }
 
@@ -75,17 +76,27 @@ void ScriptEdit::InsertLineAtCaret(const std::wstring& line) {
   const auto size = static_cast<LONG>(SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
   const LineInsertion insertion = InsertLine(Range(0, size), static_cast<std::size_t>(Selection().cpMax), line, L"\r");
   const auto position = static_cast<LONG>(insertion.position), caret = static_cast<LONG>(insertion.caretAfter);
-  // The typing before and after the insertion are groups of their own.
-  // (Wine 8 ends a typing group at EM_REPLACESEL by itself; the documented
-  // way is this message.)
-  SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
-  CHARRANGE at = {position, position};
-  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
-  SendMessageW(control_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(insertion.text.c_str()));  // undoable
-  SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
-  at = {caret, caret};
+  ReplaceRange(position, position, insertion.text);
+  CHARRANGE at = {caret, caret};
   SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
   SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+}
+
+void ScriptEdit::ReplaceLine(int number, const std::wstring& text) {
+  const auto start = static_cast<LONG>(SendMessageW(control_, EM_LINEINDEX, number, 0));
+  const auto length = static_cast<LONG>(SendMessageW(control_, EM_LINELENGTH, start, 0));
+  ReplaceRange(start, start + length, text);
+  SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+}
+
+void ScriptEdit::ReplaceRange(LONG first, LONG end, const std::wstring& text) {
+  // The typing before and after are groups of their own. (Wine 8 ends a
+  // typing group at EM_REPLACESEL by itself; the documented way is this message.)
+  SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
+  CHARRANGE range = {first, end};
+  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  SendMessageW(control_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));  // undoable
+  SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
 }
 
 ScriptEdit::CaretLine ScriptEdit::LineAtCaret() const {

@@ -27,6 +27,9 @@ class ScriptEdit {
   // `line` as a line of its own at the caret (see InsertLine), as one undo
   // step that neither the typing before nor after it joins.
   void InsertLineAtCaret(const std::wstring& line);
+  // Line `number` (from 0) becomes `text`, as one undo step; the caret
+  // ends at its end.
+  void ReplaceLine(int number, const std::wstring& text);
 
   struct CaretLine {
     int number = 0;       // from 0
@@ -43,6 +46,8 @@ class ScriptEdit {
   bool FindNext(const std::wstring& what, DWORD flags);
 
  private:
+  // Replaces the range as one undo step, apart from the typing around it.
+  void ReplaceRange(LONG first, LONG end, const std::wstring& text);
   CHARRANGE Selection() const;
   std::wstring Range(LONG first, LONG end) const;
 

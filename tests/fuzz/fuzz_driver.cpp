@@ -27,7 +27,7 @@ void PrintCurrentInput() {
 
 const char* const Tokens[] = {
     "C:", "c:", "Z:", "\\", "\\\\", "\\\\server\\share\\", "*.*", "*.txt", ";", ";;", "\"", "\"\"", " ", "  ",
-    "\t", "/", "/f", "/L", "/l:4096", "/EXCLUDE:", "/-Y", "/D:01-31-2026", "-n", "--oem", "--list", "--", "-h",
+    "\t", "/", "/f", "/L", "/l:4096", "/EXCLUDE:", "/-Y", "/D:01-31-2026", "-n", "--oem", "--list", "--edit", "--", "-h",
     "echo", "ECHO.", "@", "title", "color", "9F", "chkdsk", "xcopy", "Daten", "..", ".", "\r\n", "\n", "\r",
     "&", "|", "<", ">", "^", "%", "\xEF\xBB\xBF", "\xFC", "\xE4\xF6", "\x81", "\xFF", "Hilfe.chm::/",
     std::string_view("\0", 1).data(),

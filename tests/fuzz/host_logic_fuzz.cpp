@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < 8 && !fuzz::Part(input, i).empty(); ++i) arguments.push_back(fuzz::Part(input, i));
   const brindle::Arguments parsed = brindle::ParseArguments(arguments);
   if (parsed.mode == brindle::Arguments::Mode::Run) {
-    FUZZ_CHECK(!parsed.commands.empty());
+    FUZZ_CHECK(!parsed.commands.empty() && parsed.lines.size() == parsed.commands.size());
     const auto& known = hosts::CommandNames;
     for (const std::string& command : parsed.commands)
       FUZZ_CHECK(std::find(known.begin(), known.end(), command) != known.end());

@@ -97,6 +97,7 @@ TEST(HelpFile, EveryCommandPageAndTheStartPageHaveTheirTitleInWindows1252) {
       {"/index.htm", "Brindlework – Hilfe"},
       {"/brindleedit.htm", "BrindleEdit – der Skript-Editor"},
       {"/brindle.htm", "brindle.exe – die Dialoge von der Eingabeaufforderung"},
+      {"/zeilen.htm", "Zeilen bearbeiten"},
   };
   for (const auto& [path, title] : titles) {
     const std::string page = Help().Read(path);
@@ -127,9 +128,11 @@ TEST(HelpFile, OpensOnTheStartPageWithContentsThatListEveryCommand) {
 
   const std::string contents = Help().Read("/Hilfe.hhc"), start = Help().Read("/index.htm");
   const std::string index = Help().Read("/Hilfe.hhk");
-  for (const char* page : {"chkdsk.htm", "color.htm", "echo.htm", "title.htm", "xcopy.htm", "brindleedit.htm", "brindle.htm"}) {
+  for (const char* page :
+       {"chkdsk.htm", "color.htm", "echo.htm", "title.htm", "xcopy.htm", "brindleedit.htm", "brindle.htm", "zeilen.htm"}) {
     EXPECT_NE(contents.find("\"Local\" value=\"" + std::string(page) + "\""), std::string::npos) << page;
     EXPECT_NE(start.find("href=\"" + std::string(page) + "\""), std::string::npos) << page;
+    EXPECT_NE(Help().Read("/" + std::string(page)).find("href=\"zeilen.htm\""), std::string::npos) << page << " links to editing lines";
   }
   EXPECT_NE(index.find("\"Local\" value=\"brindleedit.htm\""), std::string::npos);
   EXPECT_NE(index.find("\"Local\" value=\"brindle.htm\""), std::string::npos);

@@ -181,6 +181,38 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
   EXPECT_EQ(reopened.Close(), 0u);
 }
 
+// Ctrl+E and a double click open the dialog of the caret line's command
+// from the line; "Hinzufügen" replaces it as one undo step, indentation and
+// "@" kept. On a line of no command the status line says so.
+TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
+  const std::wstring script = Path(L"farben.bat");
+  WriteBytes(script, "rem Farben\r\n  @color 1f");
+  Editor editor(script);
+  ASSERT_NE(editor.window, nullptr);
+  // A plain key first, and its effect awaited: a Ctrl+E sent at once
+  // arrived without its Ctrl once under Wine 8, while the new window was
+  // still taking the focus.
+  support::PressKey(VK_DOWN);
+  ASSERT_TRUE(support::WaitUntil([&] { return WideText(editor.status).starts_with(L"color:"); }));
+  WorkDialog(editor, 'E', "Color", [](HWND dialog) {
+    EXPECT_EQ(GetDlgItem(dialog, 90), nullptr) << "no notice: the editor keeps the @ itself";
+    support::ClickGadget(dialog, 3);  // the text colour one step back
+    support::ClickGadget(dialog, 9);
+  });
+  EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1E"));
+  support::PressKey('Z', {VK_CONTROL});
+  EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f")) << "one undo step";
+  support::DoubleClick(editor.edit);  // below the text: on the last line
+  HWND dialog = support::WaitForDialog("Color", support::PatienceMs, editor.process.dwProcessId);
+  ASSERT_NE(dialog, nullptr);
+  support::ClickGadget(dialog, 10);
+  EXPECT_TRUE(editor.WaitForStatus(L"Abgebrochen: Zeile unverändert"));
+  support::PressKey(VK_UP);
+  support::PressKey('E', {VK_CONTROL});
+  EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"));
+  EXPECT_EQ(editor.Text(), L"rem Farben\r\n  @color 1f");
+}
+
 // A visible tooltip of the process with that text.
 HWND WaitForTip(DWORD process, const std::wstring& text) {
   HWND found = nullptr;

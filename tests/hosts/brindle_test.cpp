@@ -78,7 +78,8 @@ TEST(Brindle, ListHelpAndWrongUsage) {
   };
   for (const Case& c : {Case{"--list", 0, "chkdsk\r\ncolor\r\necho\r\ntitle\r\nxcopy\r\n", ""},
                         Case{"/?", 0, "Aufruf: brindle", ""},
-                        Case{"dir", 2, "", "brindle: unbekannter Befehl dir\r\n\r\nAufruf: brindle"}}) {
+                        Case{"dir", 2, "", "brindle: unbekannter Befehl dir\r\n\r\nAufruf: brindle"},
+                        Case{"--edit \"dir /s\"", 2, "", "brindle: --edit: kein bekannter Befehl in dir /s\r\n"}}) {
     const Finished finished = RunBrindle(c.arguments);
     EXPECT_EQ(finished.exitCode, c.exitCode) << c.arguments;
     EXPECT_TRUE(finished.output.starts_with(c.output)) << c.arguments << ": " << finished.output;
@@ -90,8 +91,10 @@ TEST(Brindle, ListHelpAndWrongUsage) {
 // and "Š" become "?" (not a look-alike "S"); the editor's warnings and the
 // lost characters on standard error, in the library's code page 1252.
 TEST(Brindle, LinesInTheConsoleCodePageWithWarningsOnStandardError) {
-  const Finished finished = RunBrindle("-n --oem echo TITLE", [](DWORD process) {
+  const Finished finished = RunBrindle("-n --oem echo --edit \"TITLE Alt\"", [](DWORD process) {
     Answer(process, "Echo", "Grüße 100% & €Š", AddButton);
+    HWND title = support::WaitForDialog("Title", support::PatienceMs, process);
+    EXPECT_EQ(support::WindowText(GetDlgItem(title, 2)), "Alt") << "opened from the line";
     Answer(process, "Title", "Test", AddButton);
   });
   EXPECT_EQ(finished.exitCode, 0u);

@@ -19,7 +19,7 @@ CommandProcedure LoadedLibrary::Procedure(const char* name) const {
   return reinterpret_cast<CommandProcedure>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
 }
 
-CommandResult CallWithUser(CommandProcedure procedure, const char* title,
+CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user) {
   std::thread userThread([&] {
     HWND dialog = WaitForDialog(title);

@@ -32,7 +32,7 @@ struct CommandResult {
 // Calls `procedure` and, once a window titled `title` shows, runs `user` on
 // another thread with that window. A dialog still open after `user` is done
 // is a test failure; it is then closed so that the call returns.
-CommandResult CallWithUser(CommandProcedure procedure, const char* title,
+CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user);
 
 // Owns one load of the library.
