@@ -32,14 +32,5 @@ TEST(EventQueue, FoldsOnlyConsecutiveDuplicates) {
   }
 }
 
-TEST(EventQueue, RepeatIsQueuedAgainOnceTheFirstWasTaken) {
-  EventQueue<> queue;
-  queue.Push({16, 1});
-  ASSERT_EQ(queue.Pop(), (QueuedEvent{16, 1}));
-  queue.Push({16, 1});  // the earlier close was consumed: this is a new one
-  EXPECT_EQ(queue.Pop(), (QueuedEvent{16, 1}));
-  EXPECT_FALSE(queue.Pop());
-}
-
 }  // namespace
 }  // namespace toolkit

@@ -48,16 +48,7 @@ TEST(WindowPlacement, Positions) {
       {"screen centring wins", 0xC80003, 266, 95, &active, {379, 336, 266, 95}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(PlaceWindow(c.flags, 100, 100, c.outerWidth, c.outerHeight, 1024, 768, c.active),
-              c.expected)
-        << c.what;
-}
-
-TEST(WindowPlacement, ComboSelectionFieldHeight) {
-  // A closed box measured 21 high with a field of 15 has 6 pixels of frame.
-  EXPECT_EQ(SelectionFieldHeight(20, 21), 14);
-  EXPECT_EQ(SelectionFieldHeight(21, 21), 15);
-  EXPECT_EQ(SelectionFieldHeight(30, 23), 22);
+    EXPECT_EQ(PlaceWindow(c.flags, 100, 100, c.outerWidth, c.outerHeight, 1024, 768, c.active), c.expected) << c.what;
 }
 
 }  // namespace
