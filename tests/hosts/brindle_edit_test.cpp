@@ -15,6 +15,7 @@
 #include "tests/support/library_host.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
@@ -24,10 +25,6 @@ constexpr int EditId = 100, StatusId = 101;
 std::string Bytes(const std::wstring& path) {
   std::ifstream file(path.c_str(), std::ios::binary);  // mingw's libstdc++ takes wide names
   return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(path.c_str(), std::ios::binary) << bytes;
 }
 
 // A text of another process's window, read as wide text.
@@ -55,9 +52,11 @@ void EndDescendants(DWORD parent) {
   CloseHandle(snapshot);
 }
 
-// One run of the editor on a script; ended on every path.
+// One run of the editor on a script, written first unless `bytes` is null;
+// ended on every path.
 struct Editor {
-  explicit Editor(const std::wstring& script) {
+  explicit Editor(const std::wstring& script, const char* bytes = nullptr) {
+    if (bytes) std::ofstream(script.c_str(), std::ios::binary) << bytes;
     std::wstring commandLine = L"BrindleEdit.exe \"" + script + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -130,11 +129,10 @@ class BrindleEdit : public ::testing::Test {
 // around it.
 TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
   const std::wstring script = Path(L"skript.bat");
-  WriteBytes(script, "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
   const std::wstring original = L"echo Grüße\r\nrem Ende\r\n", withEcho = L"echo Grüße\r\necho Wörter & mehr\r\nrem Ende\r\n",
                      typed = L"echo Grüße\r\necho Wörter & mehr!\r\nrem Ende\r\n";
   {
-    Editor editor(script);
+    Editor editor(script, "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
     ASSERT_NE(editor.window, nullptr);
     EXPECT_EQ(editor.Text(), original);
 
@@ -183,11 +181,12 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
 
 // Ctrl+E and a double click open the dialog of the caret line's command
 // from the line; "Hinzufügen" replaces it as one undo step, indentation and
-// "@" kept. On a line of no command the status line says so.
+// "@" kept. On a line of no command the status line says so. The editor
+// keeps its own folder as the current directory, so the dialogs' "?" finds
+// Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
-  const std::wstring script = Path(L"farben.bat");
-  WriteBytes(script, "rem Farben\r\n  @color 1f");
-  Editor editor(script);
+  const support::StandInViewer help;
+  Editor editor(Path(L"farben.bat"), "rem Farben\r\n  @color 1f");
   ASSERT_NE(editor.window, nullptr);
   // A plain key first, and its effect awaited: a Ctrl+E sent at once
   // arrived without its Ctrl once under Wine 8, while the new window was
@@ -196,9 +195,11 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   ASSERT_TRUE(support::WaitUntil([&] { return WideText(editor.status).starts_with(L"color:"); }));
   WorkDialog(editor, 'E', "Color", [](HWND dialog) {
     EXPECT_EQ(GetDlgItem(dialog, 90), nullptr) << "no notice: the editor keeps the @ itself";
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
     support::ClickGadget(dialog, 3);  // the text colour one step back
     support::ClickGadget(dialog, 9);
   });
+  EXPECT_EQ(help.Starts(1), std::vector<std::string>{"\"hh.exe\" " + help.folder + "Hilfe.chm::/color.htm"});
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1E"));
   support::PressKey('Z', {VK_CONTROL});
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f")) << "one undo step";
@@ -213,28 +214,11 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   EXPECT_EQ(editor.Text(), L"rem Farben\r\n  @color 1f");
 }
 
-// A visible tooltip of the process with that text.
-HWND WaitForTip(DWORD process, const std::wstring& text) {
-  HWND found = nullptr;
-  support::WaitUntil([&] {
-    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip && !found;
-         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(tip, &owner);
-      if (owner == process && IsWindowVisible(tip) && WideText(tip) == text) found = tip;
-    }
-    return found != nullptr;
-  });
-  return found;
-}
-
 // The view follows the caret along a line of 6,000 characters; a warning's
 // tip stays on the screen with the editor in its lower right corner; Ctrl+F
 // finds with the system's find dialog, worked with keys.
 TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
-  const std::wstring script = Path(L"lang.bat");
-  WriteBytes(script, "echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n");
-  Editor editor(script);
+  Editor editor(Path(L"lang.bat"), ("echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n").c_str());
   ASSERT_NE(editor.window, nullptr);
   RECT frame;
   GetWindowRect(editor.window, &frame);
@@ -255,10 +239,15 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   RECT status;
   GetWindowRect(editor.status, &status);
   support::MoveTo({status.left + 20, (status.top + status.bottom) / 2});
-  HWND tip = WaitForTip(editor.process.dwProcessId, L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
-                                            L"einzelnes % verschwindet samt dem Text bis zum nächsten %. Für ein "
-                                            L"Prozentzeichen schreiben Sie %% (100%%, C:\\100%%\\).");
-  ASSERT_NE(tip, nullptr);
+  const std::wstring explanation = L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein einzelnes % "
+                                    L"verschwindet samt dem Text bis zum nächsten %. Für ein Prozentzeichen schreiben Sie "
+                                    L"%% (100%%, C:\\100%%\\).";
+  HWND tip = nullptr;
+  ASSERT_TRUE(support::WaitUntil([&] {
+    for (HWND shown : support::Tooltips(editor.window))
+      if (IsWindowVisible(shown) && WideText(shown) == explanation) tip = shown;
+    return tip != nullptr;
+  }));
   RECT shown;
   GetWindowRect(tip, &shown);
   EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= GetSystemMetrics(SM_CXSCREEN) &&
@@ -283,20 +272,6 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   EXPECT_TRUE(editor.WaitForText(L"echo " + std::wstring(6000, L'x') + L" 100%\r\ntitle a & b\r\nrem drei\r\n"));
 }
 
-// The editor keeps its own folder as the current directory, so the dialogs'
-// "?" finds Hilfe.chm beside it, wherever the script is.
-TEST_F(BrindleEdit, DialogHelpFindsTheHelpFileBesideTheEditor) {
-  const support::StandInViewer help;
-  Editor editor(Path(L"hilfe.bat"));
-  ASSERT_NE(editor.window, nullptr);
-  WorkDialog(editor, '3', "Echo", [](HWND dialog) {
-    PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-    support::ClickGadget(dialog, support::Echo.cancel);
-  });
-  EXPECT_EQ(help.Starts(1), std::vector<std::string>{"\"hh.exe\" " + help.folder + "Hilfe.chm::/echo.htm"});
-  EXPECT_EQ(editor.Close(), 0u);
-}
-
 // cmd.exe reads the script in the console's code page: only a script
 // written in it names the file with its umlauts. A new script is saved
 // first, with a final line break; a UTF-8 one after the user agrees to save
@@ -310,8 +285,7 @@ TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
   for (const Case& c : {Case{L"neu.bat", nullptr, "echo x> Grüße.txt"},
                         Case{L"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {
     const std::wstring script = Path(c.name), made = Path(L"Grüße.txt");
-    if (c.bytes) WriteBytes(script, c.bytes);
-    Editor editor(script);
+    Editor editor(script, c.bytes);
     ASSERT_NE(editor.window, nullptr);
     support::TypeText(c.typed);
     ASSERT_TRUE(editor.WaitForText(L"echo x> Grüße.txt" + std::wstring(c.bytes ? L"\r\n" : L"")));

@@ -38,8 +38,8 @@ std::vector<HWND> TopLevelWindows() {
 
 std::vector<HWND> Tooltips(HWND owner) {
   std::vector<HWND> found;
-  for (HWND window : TopLevelWindows())
-    if (GetWindow(window, GW_OWNER) == owner && HasClass(window, TOOLTIPS_CLASSA)) found.push_back(window);
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, TOOLTIPS_CLASSA, nullptr));)
+    if (GetWindow(window, GW_OWNER) == owner) found.push_back(window);
   return found;
 }
 

@@ -13,7 +13,7 @@
 
 namespace support {
 
-// The tooltip windows owned by `owner`.
+// The tooltip windows owned by `owner`, of any process.
 std::vector<HWND> Tooltips(HWND owner);
 
 // A tooltip window's first tool and its whole text (any length).
