@@ -103,6 +103,13 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::f
   ASSERT_TRUE(WaitForWindowGone(chooser)) << "the chooser stays open";
 }
 
+RECT RectInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 HWND ChildWithText(HWND parent, const std::string& text) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     if (WindowText(child) == text) return child;

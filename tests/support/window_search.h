@@ -34,6 +34,8 @@ std::string ChooserSelection(HWND chooser);
 void AnswerChooser(HWND chooser, int button, const wchar_t* folder = nullptr,
                    const std::function<void()>& meanwhile = {});
 
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND child);
 // The first child of `parent` that shows `text`, null if none.
 HWND ChildWithText(HWND parent, const std::string& text);
 
