@@ -20,10 +20,11 @@
 namespace {
 
 constexpr wchar_t Folder[] = L"C:\\BrindleEditTest";
+constexpr char FolderPath[] = "C:\\BrindleEditTest\\";
 constexpr int EditId = 100, StatusId = 101;
 
-std::string Bytes(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);  // mingw's libstdc++ takes wide names
+std::string Bytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
@@ -52,26 +53,22 @@ void EndDescendants(DWORD parent) {
   CloseHandle(snapshot);
 }
 
-// One run of the editor on a script, written first unless `bytes` is null;
-// ended on every path.
+// One run of the editor on the script `name` in the test's folder, written
+// first unless `bytes` is null; ended on every path.
 struct Editor {
-  explicit Editor(const std::wstring& script, const char* bytes = nullptr) {
-    if (bytes) std::ofstream(script.c_str(), std::ios::binary) << bytes;
-    std::wstring commandLine = L"BrindleEdit.exe \"" + script + L"\"";
-    STARTUPINFOW startup = {};
+  explicit Editor(const std::string& name, const char* bytes = nullptr) : script(FolderPath + name) {
+    if (bytes) std::ofstream(script, std::ios::binary) << bytes;
+    std::string commandLine = "BrindleEdit.exe \"" + script + "\"";
+    STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return;
-    // "name.bat – BrindleEdit" in the code page the test's texts are in.
-    char title[512] = {};
-    const std::wstring wide = script.substr(script.find_last_of(L'\\') + 1) + L" – BrindleEdit";
-    WideCharToMultiByte(1252, 0, wide.c_str(), -1, title, sizeof title, nullptr, nullptr);
-    window = support::WaitForWindow(title, support::PatienceMs, process.dwProcessId);
+    window = support::WaitForWindow((name + " – BrindleEdit").c_str(), support::PatienceMs, process.dwProcessId);
     edit = GetDlgItem(window, EditId);
     status = GetDlgItem(window, StatusId);
     SetForegroundWindow(window);
     // The tests type at once: a window that never takes the keys is none.
-    if (!WaitForEditFocus()) window = nullptr;
+    if (!support::WaitForKeyboardFocus(edit)) window = nullptr;
   }
   ~Editor() {
     if (!process.hProcess) return;
@@ -89,8 +86,6 @@ struct Editor {
   bool WaitForStatus(const std::wstring& expected) const {
     return support::WaitUntil([&] { return WideText(status) == expected; });
   }
-  // Keys typed before the text has the focus would be lost.
-  bool WaitForEditFocus() const { return support::WaitForKeyboardFocus(edit); }
   // Closes the window as the user would and returns the exit code.
   DWORD Close() {
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -100,13 +95,16 @@ struct Editor {
     return code;
   }
 
+  const std::string script;
   PROCESS_INFORMATION process = {};
   HWND window = nullptr, edit = nullptr, status = nullptr;
 };
 
-// Runs a command of the editor's menu by its shortcut and works its dialog.
+// Runs a command of the editor's menu by its shortcut (key 0: double-clicks
+// the text, below its end: on the last line) and works its dialog.
 void WorkDialog(const Editor& editor, int key, const char* title, const std::function<void(HWND)>& user) {
-  support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
+  if (key) support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
+  else support::DoubleClick(editor.edit);
   HWND dialog = support::WaitForDialog(title, support::PatienceMs, editor.process.dwProcessId);
   ASSERT_NE(dialog, nullptr) << title << support::KeyboardState(editor.window);
   user(dialog);
@@ -120,7 +118,6 @@ class BrindleEdit : public ::testing::Test {
     CreateDirectoryW(Folder, nullptr);
   }
   void TearDown() override { support::RemoveTree(Folder); }
-  std::wstring Path(const wchar_t* name) const { return std::wstring(Folder) + L"\\" + name; }
 };
 
 // Scripts are read and written in the console's code page (437 in Wine's
@@ -128,11 +125,10 @@ class BrindleEdit : public ::testing::Test {
 // Every inserted line is an undo step of its own, apart from the typing
 // around it.
 TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
-  const std::wstring script = Path(L"skript.bat");
   const std::wstring original = L"echo Grüße\r\nrem Ende\r\n", withEcho = L"echo Grüße\r\necho Wörter & mehr\r\nrem Ende\r\n",
                      typed = L"echo Grüße\r\necho Wörter & mehr!\r\nrem Ende\r\n";
   {
-    Editor editor(script, "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
+    Editor editor("skript.bat", "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
     ASSERT_NE(editor.window, nullptr);
     EXPECT_EQ(editor.Text(), original);
 
@@ -144,7 +140,7 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
     });
     EXPECT_TRUE(editor.WaitForText(withEcho)) << "above the caret's line";
     EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &")) << "the warning, first and in full";
-    ASSERT_TRUE(editor.WaitForEditFocus());
+    ASSERT_TRUE(support::WaitForKeyboardFocus(editor.edit)) << "back from the dialog";
     support::TypeText("!");
     EXPECT_TRUE(editor.WaitForText(typed));
 
@@ -170,10 +166,10 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
       EXPECT_TRUE(editor.WaitForText(expected)) << "after Ctrl+" << key;
     }
     support::PressKey('S', {VK_CONTROL});
-    EXPECT_TRUE(support::WaitUntil([&] { return Bytes(script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
+    EXPECT_TRUE(support::WaitUntil([&] { return Bytes(editor.script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
     EXPECT_EQ(editor.Close(), 0u);
   }
-  Editor reopened(script);
+  Editor reopened("skript.bat");
   ASSERT_NE(reopened.window, nullptr);
   EXPECT_EQ(reopened.Text(), withEcho);
   EXPECT_EQ(reopened.Close(), 0u);
@@ -186,7 +182,7 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
 // Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   const support::StandInViewer help;
-  Editor editor(Path(L"farben.bat"), "rem Farben\r\n  @color 1f");
+  Editor editor("farben.bat", "rem Farben\r\n  @color 1f");
   ASSERT_NE(editor.window, nullptr);
   // A plain key first, and its effect awaited: a Ctrl+E sent at once
   // arrived without its Ctrl once under Wine 8, while the new window was
@@ -203,10 +199,7 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1E"));
   support::PressKey('Z', {VK_CONTROL});
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f")) << "one undo step";
-  support::DoubleClick(editor.edit);  // below the text: on the last line
-  HWND dialog = support::WaitForDialog("Color", support::PatienceMs, editor.process.dwProcessId);
-  ASSERT_NE(dialog, nullptr);
-  support::ClickGadget(dialog, 10);
+  WorkDialog(editor, 0, "Color", [](HWND dialog) { support::ClickGadget(dialog, 10); });
   EXPECT_TRUE(editor.WaitForStatus(L"Abgebrochen: Zeile unverändert"));
   support::PressKey(VK_UP);
   support::PressKey('E', {VK_CONTROL});
@@ -218,7 +211,7 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
 // tip stays on the screen with the editor in its lower right corner; Ctrl+F
 // finds with the system's find dialog, worked with keys.
 TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
-  Editor editor(Path(L"lang.bat"), ("echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n").c_str());
+  Editor editor("lang.bat", ("echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n").c_str());
   ASSERT_NE(editor.window, nullptr);
   RECT frame;
   GetWindowRect(editor.window, &frame);
@@ -267,7 +260,7 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   support::PressKey(VK_RETURN);
   support::PressKey(VK_ESCAPE);
   ASSERT_TRUE(support::WaitForWindowGone(find));
-  ASSERT_TRUE(editor.WaitForEditFocus());
+  ASSERT_TRUE(support::WaitForKeyboardFocus(editor.edit));
   support::TypeText("drei");  // over the found word
   EXPECT_TRUE(editor.WaitForText(L"echo " + std::wstring(6000, L'x') + L" 100%\r\ntitle a & b\r\nrem drei\r\n"));
 }
@@ -278,14 +271,14 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
 // it in the console's code page.
 TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
   struct Case {
-    const wchar_t* name;
+    const char* name;
     const char* bytes;  // on disk before; null: not there yet
     const char* typed;
   };
-  for (const Case& c : {Case{L"neu.bat", nullptr, "echo x> Grüße.txt"},
-                        Case{L"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {
-    const std::wstring script = Path(c.name), made = Path(L"Grüße.txt");
-    Editor editor(script, c.bytes);
+  for (const Case& c : {Case{"neu.bat", nullptr, "echo x> Grüße.txt"},
+                        Case{"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {
+    const std::string made = FolderPath + std::string("Grüße.txt");
+    Editor editor(c.name, c.bytes);
     ASSERT_NE(editor.window, nullptr);
     support::TypeText(c.typed);
     ASSERT_TRUE(editor.WaitForText(L"echo x> Grüße.txt" + std::wstring(c.bytes ? L"\r\n" : L"")));
@@ -294,11 +287,11 @@ TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
       ASSERT_NE(support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId), nullptr);
       support::PressKey(VK_RETURN);  // "Ja": save in the console's code page
     }
-    EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesW(made.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
-    EXPECT_EQ(Bytes(script), "echo x> Gr\x81\xE1" "e.txt\r\n");
+    EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesA(made.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+    EXPECT_EQ(Bytes(editor.script), "echo x> Gr\x81\xE1" "e.txt\r\n");
     EndDescendants(editor.process.dwProcessId);
     EXPECT_EQ(editor.Close(), 0u);
-    DeleteFileW(made.c_str());
+    DeleteFileA(made.c_str());
   }
 }
 
