@@ -249,12 +249,9 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &"));
 
   support::PressKey('F', {VK_CONTROL});
-  HWND find = nullptr;
-  ASSERT_TRUE(support::WaitUntil([&] {  // GW_ENABLEDPOPUP gave no window here (Wine 8): the owned one is looked for
-    for (find = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); find; find = FindWindowExW(nullptr, find, L"#32770", nullptr))
-      if (GetWindow(find, GW_OWNER) == editor.window && IsWindowVisible(find)) return true;
-    return false;
-  }));
+  // Found by its class: GW_ENABLEDPOPUP gave no window here (Wine 8).
+  HWND find = support::WaitForDialog(nullptr, support::PatienceMs, editor.process.dwProcessId, "#32770");
+  ASSERT_NE(find, nullptr);
   ASSERT_TRUE(support::WaitUntil([&] { return GetParent(support::FocusIn(find)) == find; }));
   support::TypeText("zwei");
   support::PressKey(VK_RETURN);

@@ -46,11 +46,11 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-HWND WaitForWindow(const char* title, DWORD timeoutMs, DWORD processId) {
+HWND WaitForWindow(const char* title, DWORD timeoutMs, DWORD processId, const char* className) {
   // FindWindowEx reads the captions without sending a message, so that a busy thread cannot stall the search.
   HWND found = nullptr;
   WaitUntil([&] {
-    for (HWND window = nullptr; !found && (window = FindWindowExA(nullptr, window, nullptr, title));) {
+    for (HWND window = nullptr; !found && (window = FindWindowExA(nullptr, window, className, title));) {
       DWORD process = 0;
       GetWindowThreadProcessId(window, &process);
       if (process == (processId ? processId : GetCurrentProcessId()) && IsWindowVisible(window)) found = window;
@@ -60,8 +60,8 @@ HWND WaitForWindow(const char* title, DWORD timeoutMs, DWORD processId) {
   return found;
 }
 
-HWND WaitForDialog(const char* title, DWORD timeoutMs, DWORD processId) {
-  HWND dialog = WaitForWindow(title, timeoutMs, processId);
+HWND WaitForDialog(const char* title, DWORD timeoutMs, DWORD processId, const char* className) {
+  HWND dialog = WaitForWindow(title, timeoutMs, processId, className);
   DWORD_PTR ignored;
   if (dialog && !SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored))
     return nullptr;

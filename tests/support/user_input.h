@@ -17,14 +17,16 @@ inline constexpr DWORD PatienceMs = 5000;
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = PatienceMs);
 
 // A visible top-level window with this title (in any case, as the system
-// compares), waiting for it to appear; of this process unless another one's
-// id is given.
-HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0);
+// compares; any title for null) and of this class if one is named, waiting
+// for it to appear; of this process unless another one's id is given.
+HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0,
+                   const char* className = nullptr);
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = PatienceMs);
 // A dialog window of another thread, once that thread waits for events: a
 // sent message is only taken in by the owner's message wait, so its return
 // means the gadgets are made.
-HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0);
+HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0,
+                   const char* className = nullptr);
 
 // Moves the pointer to a screen point and waits until it is there.
 void MoveTo(POINT screen);

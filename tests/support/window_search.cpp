@@ -9,12 +9,6 @@ namespace support {
 
 namespace {
 
-bool HasClass(HWND window, const char* className) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return lstrcmpiA(name, className) == 0;
-}
-
 BOOL CALLBACK CollectOfThisProcess(HWND window, LPARAM found) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
@@ -62,17 +56,7 @@ Tool ReadTool(HWND tooltip) {
   return tool;
 }
 
-HWND WaitForChooser(DWORD timeoutMs) {
-  HWND chooser = nullptr;
-  WaitUntil([&] {
-    for (HWND window : TopLevelWindows())
-      if (IsWindowVisible(window) && HasClass(window, "#32770")) chooser = window;
-    return chooser != nullptr;
-  }, timeoutMs);
-  DWORD_PTR ignored;
-  if (chooser && !SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, PatienceMs, &ignored)) return nullptr;
-  return chooser;
-}
+HWND WaitForChooser(DWORD timeoutMs) { return WaitForDialog(nullptr, timeoutMs, 0, "#32770"); }
 
 std::string ChooserSelection(HWND chooser) {
   HWND tree = GetDlgItem(chooser, 14145);  // the shell's folder tree in the chooser
