@@ -15,12 +15,6 @@ namespace {
 
 using namespace support;
 
-struct TextDialog {
-  CommandDialog dialog;
-  const char* word;
-};
-constexpr TextDialog TextDialogs[] = {{Echo, "echo "}, {Title, "title "}};
-
 // Joined with append: GCC 12 warns wrongly about string "+" here (-Wrestrict).
 std::string Joined(std::string_view first, std::string_view second) { return std::string(first).append(second); }
 
@@ -33,17 +27,18 @@ std::string EveryByte() {
 // A pasted text has no limit; typing stops at the field's 30,000 characters.
 TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
   LoadedLibrary library;
-  auto call = [&](const TextDialog& text, const std::function<void(HWND)>& fill) {
-    return library.Call(text.dialog, [&](HWND window) {
+  auto call = [&](const CommandDialog& dialog, const std::function<void(HWND)>& fill) {
+    return library.Call(dialog, [&](HWND window) {
       fill(window);
-      ClickGadget(window, text.dialog.add);  // once the title dialog's loop has enabled it
+      ClickGadget(window, dialog.add);  // once the title dialog's loop has enabled it
     }).text;
   };
-  for (const TextDialog& dialog : TextDialogs) {
+  for (const CommandDialog& dialog : {Echo, Title}) {
+    const std::string word = std::string(dialog.procedure) + " ";
     for (const std::string& text : {std::string(1'000'000, 'x'), EveryByte()}) {
       const std::string result = call(dialog, [&](HWND window) { SetControlText(window, TextField, text); });
       // Compared whole, reported by size: a million characters print badly.
-      EXPECT_TRUE(result == Joined(dialog.word, text)) << dialog.word << ": " << result.size() << " characters back for "
+      EXPECT_TRUE(result == Joined(word, text)) << word << ": " << result.size() << " characters back for "
                                                        << text.size();
     }
     const std::string typed = call(dialog, [&](HWND window) {
@@ -53,8 +48,8 @@ TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
       TypeText("abcd");
       WaitUntil([&] { return WindowText(GetDlgItem(window, TextField)).size() >= 30'000; }, 1000);
     });
-    EXPECT_TRUE(typed == Joined(dialog.word, std::string(29'998, 'y').append("ab")))
-        << dialog.word << "typed to the limit: " << typed.size() << " characters";
+    EXPECT_TRUE(typed == Joined(word, std::string(29'998, 'y').append("ab")))
+        << word << "typed to the limit: " << typed.size() << " characters";
   }
 }
 

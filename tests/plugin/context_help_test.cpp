@@ -14,7 +14,6 @@ namespace {
 using namespace support;
 
 void PressHelp(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); }
-void Cancel(HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 class ContextHelp : public ::testing::Test {
  protected:
@@ -33,7 +32,7 @@ class ContextHelp : public ::testing::Test {
       PressHelp(window);
       PressHelp(window);
       viewer_.Starts(before + 2);
-      Cancel(window);
+      PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
   }
 
