@@ -45,9 +45,8 @@ LRESULT CALLBACK RecordTitles(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 // Right-clicks a target tree entry and answers the chooser, which opens on
-// the target's folder: OK on `folder`, or cancel when it is null;
-// `beforeAnswer` runs while the chooser shows it.
-void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder, const std::function<void()>& beforeAnswer = {}) {
+// the target's folder: OK on `folder`, or cancel when it is null.
+void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder) {
   HWND target = GetDlgItem(dialog, TargetTree);
   ClickAt(EntryPoint(target, entry), true);
   HWND chooser = WaitForChooser();
@@ -56,7 +55,7 @@ void ChooseInTarget(HWND dialog, HTREEITEM entry, const wchar_t* folder, const s
   EXPECT_TRUE(WaitUntil([&] { return ChooserSelection(chooser) == Label(target, entry); }))
       << "opened on the target's folder";
   EXPECT_FALSE(IsWindowEnabled(dialog)) << "the dialog waits for the chooser";
-  AnswerChooser(chooser, folder ? IDOK : IDCANCEL, folder, beforeAnswer);
+  AnswerChooser(chooser, folder ? IDOK : IDCANCEL, folder);
 }
 
 bool TargetIs(HWND dialog, const char* label) {

@@ -1,6 +1,5 @@
 #include "tests/support/user_input.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -111,12 +110,6 @@ void Clicks(POINT screen, bool rightButton, int count) {
   lastTime = GetTickCount64();
 }
 
-POINT Middle(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 }  // namespace
 
 void ClickAt(POINT screen, bool rightButton) { Clicks(screen, rightButton, 1); }
@@ -130,7 +123,11 @@ void Click(HWND window) {
   ClickAt({(r.left + r.right) / 2 + offset.x, (r.top + r.bottom) / 2 + offset.y});
 }
 
-void DoubleClick(HWND window, bool rightButton) { Clicks(Middle(window), rightButton, 2); }
+void DoubleClick(HWND window, bool rightButton) {
+  RECT r;
+  GetWindowRect(window, &r);
+  Clicks({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, rightButton, 2);
+}
 
 bool DragCaption(HWND window, int dx, int dy) {
   RECT before;
@@ -192,12 +189,10 @@ HWND FocusIn(HWND window) {
 }
 
 std::string KeyboardState(HWND window) {
-  char text[160];
-  std::snprintf(text, sizeof text, ": foreground %s, focus in %s, held:%s%s%s",
-                GetForegroundWindow() == window ? "this window" : "another window",
-                FocusIn(window) ? "a control of it" : "nothing", GetAsyncKeyState(VK_SHIFT) < 0 ? " Shift" : "",
-                GetAsyncKeyState(VK_CONTROL) < 0 ? " Ctrl" : "", GetAsyncKeyState(VK_MENU) < 0 ? " Alt" : "");
-  return text;
+  return std::string(": foreground ") + (GetForegroundWindow() == window ? "this window" : "another window") +
+         ", focus in " + (FocusIn(window) ? "a control of it" : "nothing") + ", held:" +
+         (GetAsyncKeyState(VK_SHIFT) < 0 ? " Shift" : "") + (GetAsyncKeyState(VK_CONTROL) < 0 ? " Ctrl" : "") +
+         (GetAsyncKeyState(VK_MENU) < 0 ? " Alt" : "");
 }
 
 bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs) {

@@ -63,7 +63,7 @@ std::string ChooserSelection(HWND chooser) {
   return Label(tree, Selected(tree));
 }
 
-void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::function<void()>& meanwhile) {
+void AnswerChooser(HWND chooser, int button, const wchar_t* folder) {
   if (folder) {
     // Chosen as a user would, until the chooser's own tree shows the folder
     // selected: Wine 8's chooser may still put its initial folder over a
@@ -82,7 +82,6 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::f
              std::wstring(label).find(leaf) != std::wstring::npos;
     })) << "the chooser did not select the folder";
   }
-  if (meanwhile) meanwhile();
   PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitForWindowGone(chooser)) << "the chooser stays open";
 }

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,8 +30,7 @@ HWND WaitForChooser(DWORD timeoutMs = PatienceMs);
 std::string ChooserSelection(HWND chooser);
 // Presses OK or Cancel, after selecting `folder` if one is given and then
 // running `meanwhile`, and waits until the chooser is gone.
-void AnswerChooser(HWND chooser, int button, const wchar_t* folder = nullptr,
-                   const std::function<void()>& meanwhile = {});
+void AnswerChooser(HWND chooser, int button, const wchar_t* folder = nullptr);
 
 // A child window's rectangle in its parent's client coordinates.
 RECT RectInParent(HWND child);
