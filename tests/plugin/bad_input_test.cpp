@@ -18,14 +18,10 @@ using namespace support;
 // Joined with append: GCC 12 warns wrongly about string "+" here (-Wrestrict).
 std::string Joined(std::string_view first, std::string_view second) { return std::string(first).append(second); }
 
-std::string EveryByte() {
-  std::string every = "a";
-  for (int byte = 0x01; byte <= 0xFF; ++byte) every += static_cast<char>(byte);
-  return every;
-}
-
 // A pasted text has no limit; typing stops at the field's 30,000 characters.
 TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
+  std::string everyByte = "a";
+  for (int byte = 0x01; byte <= 0xFF; ++byte) everyByte += static_cast<char>(byte);
   LoadedLibrary library;
   auto call = [&](const CommandDialog& dialog, const std::function<void(HWND)>& fill) {
     return library.Call(dialog, [&](HWND window) {
@@ -35,7 +31,7 @@ TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
   };
   for (const CommandDialog& dialog : {Echo, Title}) {
     const std::string word = std::string(dialog.procedure) + " ";
-    for (const std::string& text : {std::string(1'000'000, 'x'), EveryByte()}) {
+    for (const std::string& text : {std::string(1'000'000, 'x'), everyByte}) {
       const std::string result = call(dialog, [&](HWND window) { SetControlText(window, TextField, text); });
       // Compared whole, reported by size: a million characters print badly.
       EXPECT_TRUE(result == Joined(word, text)) << word << ": " << result.size() << " characters back for "

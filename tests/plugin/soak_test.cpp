@@ -44,11 +44,7 @@ void Work(int call, HWND dialog) {
       support::SetControlText(dialog, support::TextField, "Fenster " + std::to_string(call));
       support::WaitUntil([&] { return support::Enabled(dialog, kind.add); });
       break;
-    case 4: {
-      HWND source = GetDlgItem(dialog, 1);
-      support::Select(source, support::DriveEntry(source, 'C'));
-      break;
-    }
+    case 4: support::Select(GetDlgItem(dialog, 1), support::DriveEntry(GetDlgItem(dialog, 1), 'C')); break;
     default: break;
   }
   switch (EndingOf(call)) {

@@ -101,8 +101,8 @@ void WaitOutDoubleClick(POINT screen) {
 void Clicks(POINT screen, bool rightButton, int count) {
   WaitOutDoubleClick(screen);
   MoveTo(screen);
-  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  const DWORD up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+              up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   std::vector<INPUT> inputs;
   for (int i = 0; i < count; ++i) inputs.insert(inputs.end(), {MouseAt(screen, down), MouseAt(screen, up)});
   Send(inputs);

@@ -39,7 +39,6 @@ std::vector<HWND> Tooltips(HWND owner) {
 
 Tool ReadTool(HWND tooltip) {
   Tool tool;
-  tool.tooltip = tooltip;
   tool.info.cbSize = sizeof tool.info;
   SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool.info));
   // The ANSI message reads 80 bytes at most; the wide one takes a length.

@@ -17,7 +17,6 @@ std::vector<HWND> Tooltips(HWND owner);
 
 // A tooltip window's first tool and its whole text (any length).
 struct Tool {
-  HWND tooltip = nullptr;
   TTTOOLINFOA info = {};
   std::string text;
 };
