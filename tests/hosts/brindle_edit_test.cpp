@@ -268,9 +268,7 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
 // it in the console's code page.
 TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
   struct Case {
-    const char* name;
-    const char* bytes;  // on disk before; null: not there yet
-    const char* typed;
+    const char *name, *bytes, *typed;  // bytes: on disk before; null: not there yet
   };
   for (const Case& c : {Case{"neu.bat", nullptr, "echo x> Grüße.txt"},
                         Case{"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {

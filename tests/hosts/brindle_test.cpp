@@ -68,8 +68,7 @@ TEST(Brindle, ListHelpAndWrongUsage) {
   struct Case {
     const char* arguments;
     DWORD exitCode;
-    const char* output;  // what standard output starts with
-    const char* errors;  // a part of standard error
+    const char *output, *errors;  // what standard output starts with, a part of standard error
   };
   for (const Case& c : {Case{"--list", 0, "chkdsk\r\ncolor\r\necho\r\ntitle\r\nxcopy\r\n", ""},
                         Case{"/?", 0, "Aufruf: brindle", ""},

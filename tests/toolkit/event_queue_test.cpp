@@ -16,8 +16,7 @@ std::vector<QueuedEvent> Drain(EventQueue<>& queue) {
 TEST(EventQueue, FoldsOnlyConsecutiveDuplicates) {
   struct Case {
     const char* what;
-    std::vector<QueuedEvent> pushed;
-    std::vector<QueuedEvent> expected;
+    std::vector<QueuedEvent> pushed, expected;
   };
   const Case cases[] = {
       {"two moves of one window", {{3, 7}, {3, 7}}, {{3, 7}}},

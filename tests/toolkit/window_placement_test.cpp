@@ -9,8 +9,7 @@ namespace {
 
 TEST(WindowPlacement, StyleAndShowModeFromFlags) {
   struct Case {
-    std::uint32_t flags;
-    std::uint32_t style;
+    std::uint32_t flags, style;
     ShowMode mode;
   };
   const Case cases[] = {
