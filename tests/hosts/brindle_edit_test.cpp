@@ -166,7 +166,8 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
       EXPECT_TRUE(editor.WaitForText(expected)) << "after Ctrl+" << key;
     }
     support::PressKey('S', {VK_CONTROL});
-    EXPECT_TRUE(support::WaitUntil([&] { return Bytes(editor.script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
+    EXPECT_TRUE(support::WaitUntil(
+        [&] { return Bytes(editor.script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
     EXPECT_EQ(editor.Close(), 0u);
   }
   Editor reopened("skript.bat");
@@ -232,9 +233,9 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   RECT status;
   GetWindowRect(editor.status, &status);
   support::MoveTo({status.left + 20, (status.top + status.bottom) / 2});
-  const std::wstring explanation = L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein einzelnes % "
-                                    L"verschwindet samt dem Text bis zum nächsten %. Für ein Prozentzeichen schreiben Sie "
-                                    L"%% (100%%, C:\\100%%\\).";
+  const std::wstring explanation = L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
+                                    L"einzelnes % verschwindet samt dem Text bis zum nächsten %. Für ein "
+                                    L"Prozentzeichen schreiben Sie %% (100%%, C:\\100%%\\).";
   HWND tip = nullptr;
   ASSERT_TRUE(support::WaitUntil([&] {
     for (HWND shown : support::Tooltips(editor.window))

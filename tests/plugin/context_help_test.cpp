@@ -47,7 +47,8 @@ TEST_F(ContextHelp, EachPressStartsTheViewerOnTheDialogsPageWithTheDirectoryUnqu
   std::vector<std::string> expected;
   for (const CommandDialog& dialog : Dialogs) {
     HelpOf(dialog);
-    expected.insert(expected.end(), 2, "\"hh.exe\" C:\\Eigene Dateien\\Hilfe.chm::/" + std::string(dialog.procedure) + ".htm");
+    const std::string start = "\"hh.exe\" C:\\Eigene Dateien\\Hilfe.chm::/" + std::string(dialog.procedure) + ".htm";
+    expected.insert(expected.end(), 2, start);
   }
   EXPECT_EQ(viewer_.Starts(10), expected);
 }

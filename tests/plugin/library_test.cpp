@@ -40,8 +40,10 @@ TEST(Library, EachDialogIsAFixedWindowOfItsSizeWithItsCaptionsAndCancels) {
        [](HWND dialog) { Toggle(dialog, 4); }},
       {Color, 230, 100, true, 1, "Textfarbe:|Hintergrundfarbe:|<<|*|>>|<<|*|>>|Hinzufügen|Abbrechen",
        [](HWND dialog) { ClickGadget(dialog, 3); }},
-      {Echo, 260, 70, true, 1, "Text:||Hinzufügen|Abbrechen", [](HWND dialog) { TypeInto(dialog, TextField, "nicht"); }},
-      {Title, 260, 70, true, 1, "Titel:||Hinzufügen|Abbrechen", [](HWND dialog) { TypeInto(dialog, TextField, "Build"); }},
+      {Echo, 260, 70, true, 1, "Text:||Hinzufügen|Abbrechen",
+       [](HWND dialog) { TypeInto(dialog, TextField, "nicht"); }},
+      {Title, 260, 70, true, 1, "Titel:||Hinzufügen|Abbrechen",
+       [](HWND dialog) { TypeInto(dialog, TextField, "Build"); }},
       {Xcopy, 434, 490, false, 0,
        "Quelle|*|Ziel|*|XCOPY - Parameter|/A|/M|/D|/EXCLUDE:|/P|/S|/E|/V|/W|/C|/I|/Q|/F|/L|/H|/R|/T|/U|/K|/N|/O|"
        "/X|/Y|/Z|/-Y|Abbrechen|Hinzufügen",

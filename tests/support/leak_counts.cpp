@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -109,8 +110,8 @@ void ExpectAsBefore(const ResourceCounts& before, const ResourceCounts& after, s
   EXPECT_EQ(after.kernelHandles, before.kernelHandles) << when;
   EXPECT_EQ(after.threads, before.threads) << when;
   EXPECT_LE(std::abs(after.gdiDrawingObjects - before.gdiDrawingObjects), 8) << when;
-  EXPECT_LE(after.heapBytes > before.heapBytes ? after.heapBytes - before.heapBytes : before.heapBytes - after.heapBytes,
-            heapBytes) << when;
+  const auto [fewer, more] = std::minmax(after.heapBytes, before.heapBytes);
+  EXPECT_LE(more - fewer, heapBytes) << when << ": heap bytes";
 }
 
 bool ClassRegistered(HINSTANCE module, const char* className) {
