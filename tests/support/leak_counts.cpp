@@ -58,7 +58,7 @@ void CountHeaps(ResourceCounts& counts) {
   for (int i = 0; i < counts.heaps && i < 256; ++i) {
     if (!HeapLock(heaps[i])) continue;
     PROCESS_HEAP_ENTRY entry = {};
-    while (HeapWalk(heaps[i], &entry)) counts.heapBytes += entry.wFlags & PROCESS_HEAP_ENTRY_BUSY ? entry.cbData : 0;
+    while (HeapWalk(heaps[i], &entry)) counts.heapBytes += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ? entry.cbData : 0;
     HeapUnlock(heaps[i]);
   }
 }
