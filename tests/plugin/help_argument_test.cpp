@@ -19,9 +19,9 @@ TEST(HelpArgument, OneBackslashBetweenDirectoryAndTopic) {
   for (const Case& c : cases) EXPECT_EQ(HelpArgument(c.directory, HelpTopic("title")), c.expected);
 }
 
+// The viewer's command line with a blank in its argument is the context
+// help test's; here a program path already quoted.
 TEST(HelpArgument, ProgramCommandLine) {
-  EXPECT_EQ(ProgramCommandLine("hh.exe", "C:\\a b\\Hilfe.chm::/echo.htm"),
-            "\"hh.exe\" C:\\a b\\Hilfe.chm::/echo.htm");
   EXPECT_EQ(ProgramCommandLine("\"C:\\x y\\v.exe\"", ""), "\"C:\\x y\\v.exe\"");
   EXPECT_EQ(FolderOf("hh.exe"), "");
   EXPECT_EQ(FolderOf("C:\\Windows\\hh.exe"), "C:\\Windows\\");
