@@ -49,34 +49,28 @@ TEST(ChkdskDialog, ListsTheDrivesChkdskCanCheckAndSelectsTheFirst) {
 }
 
 // The switches in their table order, whatever order they were checked in;
-// /l freezes the other boxes with their marks and stands alone, and
-// unchecked, the earlier marks count again.
+// /l freezes the other boxes with their marks, and unchecked, the earlier
+// marks count again; checked, it stands alone.
 TEST(ChkdskDialog, SwitchesInTableOrderAndLogSizeAlone) {
   LoadedLibrary library;
   EXPECT_EQ(library.Call(Chkdsk, [](HWND dialog) {
     SendMessageA(GetDlgItem(dialog, DriveList), CB_SETCURSEL, 1, 0);  // D:\ System
     for (int box : {C, I, X, R, V, F}) Toggle(dialog, box);
+    Toggle(dialog, L);
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, F); }));
+    for (int box = F; box < L; ++box) EXPECT_FALSE(Enabled(dialog, box)) << box;
+    EXPECT_TRUE(Checked(dialog, F)) << "marks are kept";
+    Toggle(dialog, L);
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, F); }));
+    for (int box = F; box < L; ++box) EXPECT_TRUE(Enabled(dialog, box)) << box;
     ClickGadget(dialog, Chkdsk.add);
   }).text, "chkdsk D: /f /v /r /x /i /c");
 
   EXPECT_EQ(library.Call(Chkdsk, [](HWND dialog) {
     Toggle(dialog, F);
     Toggle(dialog, L);
-    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, F); }));
-    for (int box = F; box < L; ++box) EXPECT_FALSE(Enabled(dialog, box)) << box;
-    EXPECT_TRUE(Checked(dialog, F)) << "marks are kept";
     ClickGadget(dialog, Chkdsk.add);
   }).text, "chkdsk C: /l");
-
-  EXPECT_EQ(library.Call(Chkdsk, [](HWND dialog) {
-    Toggle(dialog, F);
-    Toggle(dialog, L);
-    Toggle(dialog, L);
-    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, F); }));
-    for (int box = F; box < L; ++box) EXPECT_TRUE(Enabled(dialog, box)) << box;
-    Toggle(dialog, R);
-    ClickGadget(dialog, Chkdsk.add);
-  }).text, "chkdsk C: /f /r");
 }
 
 }  // namespace

@@ -26,10 +26,6 @@ COLORREF Shown(HWND dialog, int swatch) {
   return shown ? inside : CLR_INVALID;
 }
 
-void Press(HWND dialog, int button, int times = 1) {
-  for (int i = 0; i < times; ++i) ClickGadget(dialog, button);
-}
-
 // The background steps from 10 down to 1 and up to 16, the text from 16
 // down to 1, each showing its console colour; the arrow at each end is
 // disabled, so nothing wraps; equal colours cannot be added.
@@ -42,15 +38,15 @@ TEST(ColorDialog, BothRowsStepThroughTheSixteenColoursWithoutWrapping) {
     EXPECT_FALSE(Enabled(dialog, TextOn));
     for (int gadget : {TextBack, BackBack, BackOn, Color.add}) EXPECT_TRUE(Enabled(dialog, gadget)) << gadget;
     EXPECT_TRUE(shows(dialog, TextSwatch, 16) && shows(dialog, BackSwatch, 10));
-    Press(dialog, BackBack, 9);
+    for (int press = 0; press < 9; ++press) ClickGadget(dialog, BackBack);
     EXPECT_TRUE(shows(dialog, BackSwatch, 1) && WaitUntil([&] { return !Enabled(dialog, BackBack); })) << "at 1";
     for (int index = 2; index <= 16; ++index) {
-      Press(dialog, BackOn);
+      ClickGadget(dialog, BackOn);
       ASSERT_TRUE(shows(dialog, BackSwatch, index)) << index;
     }
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, BackOn) && !Enabled(dialog, Color.add); })) << "16 like the text";
     for (int index = 15; index >= 1; --index) {
-      Press(dialog, TextBack);
+      ClickGadget(dialog, TextBack);
       ASSERT_TRUE(shows(dialog, TextSwatch, index)) << index;
     }
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, TextBack) && Enabled(dialog, TextOn); })) << "at 1";

@@ -16,8 +16,7 @@ TEST(CommandTexts, EchoAndTitleKeepTheTextAsTyped) {
       {"", "echo."}, {"  ", "echo   "},  // blanks are not empty
       {" Grüße & <x> | 100% ", "echo  Grüße & <x> | 100% "}};
   for (const auto& [typed, line] : echo) EXPECT_EQ(EchoCommandText(typed), line);
-  EXPECT_EQ(TitleCommandText(" x"), "title  x");
-  EXPECT_EQ(TitleCommandText("Build "), "title Build ");
+  EXPECT_EQ(TitleCommandText(" x "), "title  x ");
   // "Hinzufügen" only with more than blanks: a tab or a no-break space counts.
   const std::pair<const char*, const char*> blankFree[] = {{"", ""}, {"     ", ""}, {" x ", "x"}, {"\t", "\t"}, {"\xA0", "\xA0"}};
   for (const auto& [text, rest] : blankFree) EXPECT_EQ(BlankFreeText(text), rest) << '"' << text << '"';
@@ -28,8 +27,6 @@ TEST(CommandTexts, ChkdskAcceptsExactlyThreeFileSystemsAndOrdersItsSwitches) {
   for (const char* name : {"exFAT", "ntfs", "Fat", "FAT32 ", " FAT", "FAT3", "CDFS", "UDF", ""})
     EXPECT_FALSE(AcceptedFileSystem(name)) << '"' << name << '"';
   EXPECT_FALSE(AcceptedFileSystem(std::string(260, ' '))) << "a failed query's blanks";
-  EXPECT_EQ(DriveListItem('C', "System"), "C:\\ System");
-  EXPECT_EQ(DriveListItem('E', ""), "E:\\ ");
 
   using Checked = std::array<bool, SwitchCount>;
   struct Case {
@@ -39,7 +36,6 @@ TEST(CommandTexts, ChkdskAcceptsExactlyThreeFileSystemsAndOrdersItsSwitches) {
   };
   const Case cases[] = {
       {"C:\\ System", {}, "chkdsk C:"},
-      {"D:\\ ", {true, false, true}, "chkdsk D: /f /r"},
       {"D:\\ ", {true, true, true, true, true, true, false}, "chkdsk D: /f /v /r /x /i /c"},
       {"D:\\ ", {true, true, true, true, true, true, true}, "chkdsk D: /l"},  // /l stands alone
       {"", {true}, "chkdsk  /f"},  // no drive listed
@@ -57,7 +53,6 @@ TEST(CommandTexts, ColorTableAndDigits) {
   EXPECT_EQ(ConsoleColourValue(8), 0xC0C0C0u);
   EXPECT_EQ(ConsoleColourValue(13), 0x0000FFu);
   EXPECT_EQ(ConsoleColourValue(16), 0xFFFFFFu);
-  EXPECT_EQ(ColorCommandText(10, 16), "color 9F");
   EXPECT_EQ(ColorCommandText(1, 16), "color 0F");
   EXPECT_EQ(ColorCommandText(11, 12), "color AB") << "upper case";
 }
@@ -67,8 +62,7 @@ TEST(CommandTexts, XcopyQuotesBothFoldersAndNeedsOne) {
             "xcopy \"C:\\Daten\\*.*\" \"D:\\Sicherung\\\" /D /E /V /Q /H /R /Y");
   EXPECT_EQ(XcopyCommandText("C:\\", "D:\\Sicherung\\", {}), "xcopy \"C:\\*.*\" \"D:\\Sicherung\\\"")
       << "a drive as source; no switch leaves no trailing blank";
-  EXPECT_EQ(XcopyCommandText("", "D:\\Sicherung\\", {"/Y", "/-Y"}), "xcopy \"*.*\" \"D:\\Sicherung\\\" /Y /-Y");
-  EXPECT_EQ(XcopyCommandText("C:\\Daten\\", "", {"/EXCLUDE:"}), "xcopy \"C:\\Daten\\*.*\" \"\" /EXCLUDE:");
+  EXPECT_EQ(XcopyCommandText("", "", {"/EXCLUDE:"}), "xcopy \"*.*\" \"\" /EXCLUDE:");
   EXPECT_FALSE(XcopyHasFolder("", ""));
   EXPECT_TRUE(XcopyHasFolder("C:\\", ""));
   EXPECT_TRUE(XcopyHasFolder("", "D:\\"));

@@ -13,15 +13,22 @@ namespace {
 
 using namespace support;
 
-// A second call starts with an empty field, and its shorter line in the
-// reused buffer is not followed by the rest of the first one.
+// The typed text is the line, and a quit message the dialog took meanwhile
+// reaches the host afterwards. A second call starts with an empty field, and
+// its shorter line in the reused buffer is not followed by the rest of the
+// first one.
 TEST(EchoDialog, TypedTextIsTheLineAndASecondCallStartsAfresh) {
   LoadedLibrary library;
-  const CommandResult typed = library.Call(Echo, [](HWND dialog) {
+  const DWORD hostThread = GetCurrentThreadId();
+  const CommandResult typed = library.Call(Echo, [&](HWND dialog) {
+    PostThreadMessageA(hostThread, WM_QUIT, 42, 0);
     TypeInto(dialog, TextField, "  Grüße & <Größe> | 100%");
     ClickGadget(dialog, Echo.add);
   });
-  EXPECT_EQ(typed.text, "echo   Grüße & <Größe> | 100%");
+  EXPECT_EQ(typed.text, "echo   Grüße & <Größe> | 100%") << "the dialog stays usable";
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 42u);
   const CommandResult second = library.Call(Echo, [](HWND dialog) {
     EXPECT_EQ(WindowText(GetDlgItem(dialog, TextField)), "") << "nothing kept from the last call";
     SetControlText(dialog, TextField, "kurz");
@@ -64,20 +71,6 @@ TEST(EchoDialog, ACloseEndsOnlyItsOwnDialog) {
   EXPECT_EQ(added.text, "echo.");
   // Its wait has taken the queue in when it is found: a stale close would have ended it.
   EXPECT_EQ(library.Call(Echo, [](HWND dialog) { ClickGadget(dialog, Echo.add); }).text, "echo.");
-}
-
-TEST(EchoDialog, QuitMessageTakenByTheDialogReachesTheHostAfterwards) {
-  LoadedLibrary library;
-  const DWORD hostThread = GetCurrentThreadId();
-  const CommandResult result = library.Call(Echo, [&](HWND dialog) {
-    PostThreadMessageA(hostThread, WM_QUIT, 42, 0);
-    TypeInto(dialog, TextField, "weiter");
-    ClickGadget(dialog, Echo.add);
-  });
-  EXPECT_EQ(result.text, "echo weiter") << "the dialog stays usable";
-  MSG message;
-  ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(message.wParam, 42u);
 }
 
 }  // namespace

@@ -11,8 +11,7 @@ using Kind = plugin::UnshownPart::Kind;
 TEST(LineReading, LinesOfRealScripts) {
   struct Case {
     std::string command;
-    const char* line;
-    const char* again;
+    const char *line, *again;
     plugin::UnshownParts unshown;
   };
   const Case cases[] = {

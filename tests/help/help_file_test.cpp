@@ -6,63 +6,40 @@
 
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <regex>
-#include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "hosts/brindle_edit/colour_names.h"
 
 namespace {
 
-// Every object of the file by its path ("/echo.htm"), read whole on demand.
-class HelpFile {
- public:
-  HelpFile() : file_(chm_open(BRINDLE_HELP_FILE), &chm_close) {
-    if (file_) chm_enumerate(file_.get(), CHM_ENUMERATE_ALL, &Collect, &paths_);
-  }
+using Objects = std::map<std::string, std::string>;
 
-  bool Opened() const { return file_ != nullptr; }
-  const std::set<std::string>& Paths() const { return paths_; }
-  bool Has(const std::string& path) const { return paths_.contains(path); }
-
-  std::string Read(const std::string& path) const {
-    chmUnitInfo unit{};
-    if (chm_resolve_object(file_.get(), path.c_str(), &unit) != CHM_RESOLVE_SUCCESS) return {};
-    std::string bytes(static_cast<std::size_t>(unit.length), '\0');
-    const LONGINT64 read = chm_retrieve_object(file_.get(), &unit, reinterpret_cast<unsigned char*>(bytes.data()),
-                                               0, static_cast<LONGINT64>(unit.length));
-    bytes.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
-    return bytes;
-  }
-
- private:
-  static int Collect(chmFile*, chmUnitInfo* unit, void* paths) {
-    static_cast<std::set<std::string>*>(paths)->insert(unit->path);
-    return CHM_ENUMERATOR_CONTINUE;
-  }
-
-  std::unique_ptr<chmFile, decltype(&chm_close)> file_;
-  std::set<std::string> paths_;
-};
-
-const HelpFile& Help() {
-  static const HelpFile help;
-  return help;
+// Every object of the file by its path ("/echo.htm"), read whole once; none
+// when the file cannot be opened.
+const Objects& Help() {
+  static const Objects objects = [] {
+    Objects read;
+    if (chmFile* file = chm_open(BRINDLE_HELP_FILE)) {
+      chm_enumerate(file, CHM_ENUMERATE_ALL, [](chmFile* file, chmUnitInfo* unit, void* read) {
+        std::string bytes(static_cast<std::size_t>(unit->length), '\0');
+        const LONGINT64 length = chm_retrieve_object(file, unit, reinterpret_cast<unsigned char*>(bytes.data()), 0,
+                                                     static_cast<LONGINT64>(unit->length));
+        bytes.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        static_cast<Objects*>(read)->emplace(unit->path, std::move(bytes));
+        return CHM_ENUMERATOR_CONTINUE;
+      }, &read);
+      chm_close(file);
+    }
+    return read;
+  }();
+  return objects;
 }
 
-std::vector<std::string> Captures(const std::string& text, const std::regex& pattern) {
-  std::vector<std::string> found;
-  for (std::sregex_iterator match(text.begin(), text.end(), pattern), end; match != end; ++match)
-    found.push_back((*match)[1]);
-  return found;
-}
-
-std::string TitleOf(const std::string& page) {
-  const auto titles = Captures(page, std::regex("<title>([^<]*)</title>", std::regex::icase));
-  return titles.size() == 1 ? titles.front() : "(" + std::to_string(titles.size()) + " titles)";
+std::string Read(const std::string& path) {
+  const auto found = Help().find(path);
+  return found == Help().end() ? std::string() : found->second;
 }
 
 // A page saved as UTF-8 shows its umlauts as two wrong characters in the ANSI
@@ -75,45 +52,13 @@ bool HasUtf8Umlauts(const std::string& text) {
   return false;
 }
 
-// A link's target path inside the file, from the folder of the linking object.
-std::string Resolve(const std::string& from, const std::string& link) {
-  return (std::filesystem::path(from).parent_path() / link).lexically_normal().generic_string();
-}
-
-bool IsHtml(const std::string& path) {
-  for (const char* ending : {".htm", ".hhc", ".hhk"})
-    if (path.ends_with(ending)) return true;
-  return false;
-}
-
-TEST(HelpFile, EveryCommandPageAndTheStartPageHaveTheirTitleInWindows1252) {
-  ASSERT_TRUE(Help().Opened()) << BRINDLE_HELP_FILE;
-  const std::vector<std::pair<std::string, std::string>> titles = {
-      {"/chkdsk.htm", "chkdsk – Datenträger prüfen"},
-      {"/color.htm", "color – Farben der Konsole"},
-      {"/echo.htm", "echo – Text ausgeben"},
-      {"/title.htm", "title – Fenstertitel setzen"},
-      {"/xcopy.htm", "xcopy – Dateien und Ordner kopieren"},
-      {"/index.htm", "Brindlework – Hilfe"},
-      {"/brindleedit.htm", "BrindleEdit – der Skript-Editor"},
-      {"/brindle.htm", "brindle.exe – die Dialoge von der Eingabeaufforderung"},
-      {"/zeilen.htm", "Zeilen bearbeiten"},
-  };
-  for (const auto& [path, title] : titles) {
-    const std::string page = Help().Read(path);
-    EXPECT_EQ(TitleOf(page), title) << path;
-    EXPECT_NE(page.find("charset=windows-1252"), std::string::npos) << path;
-  }
-  for (const std::string& path : Help().Paths()) {
-    if (!IsHtml(path)) continue;
-    EXPECT_FALSE(HasUtf8Umlauts(Help().Read(path))) << path;
-  }
-}
-
-TEST(HelpFile, OpensOnTheStartPageWithContentsThatListEveryCommand) {
-  ASSERT_TRUE(Help().Opened()) << BRINDLE_HELP_FILE;
+// The viewer opens on the start page; every page has its title in
+// Windows-1252, and each but the start page is in the contents, linked from
+// the start page, and links to editing lines.
+TEST(HelpFile, OpensOnTheStartPageAndListsEveryPageWithItsTitle) {
+  ASSERT_FALSE(Help().empty()) << BRINDLE_HELP_FILE;
   // #SYSTEM: a version, then records of a 16-bit code, a 16-bit length and data.
-  const std::string system = Help().Read("/#SYSTEM");
+  const std::string system = Read("/#SYSTEM");
   std::map<int, std::string> records;
   for (std::size_t at = 4; at + 4 <= system.size();) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(system[at + i]); };
@@ -126,13 +71,26 @@ TEST(HelpFile, OpensOnTheStartPageWithContentsThatListEveryCommand) {
   EXPECT_STREQ(records[3].c_str(), "Brindlework – Hilfe");
   EXPECT_EQ(records[4].substr(0, 4), std::string("\x07\x04\0\0", 4)) << "German, 0x407";
 
-  const std::string contents = Help().Read("/Hilfe.hhc"), start = Help().Read("/index.htm");
-  const std::string index = Help().Read("/Hilfe.hhk");
-  for (const char* page :
-       {"chkdsk.htm", "color.htm", "echo.htm", "title.htm", "xcopy.htm", "brindleedit.htm", "brindle.htm", "zeilen.htm"}) {
-    EXPECT_NE(contents.find("\"Local\" value=\"" + std::string(page) + "\""), std::string::npos) << page;
-    EXPECT_NE(start.find("href=\"" + std::string(page) + "\""), std::string::npos) << page;
-    EXPECT_NE(Help().Read("/" + std::string(page)).find("href=\"zeilen.htm\""), std::string::npos) << page << " links to editing lines";
+  const std::pair<std::string, std::string> pages[] = {
+      {"index.htm", "Brindlework – Hilfe"},
+      {"chkdsk.htm", "chkdsk – Datenträger prüfen"},
+      {"color.htm", "color – Farben der Konsole"},
+      {"echo.htm", "echo – Text ausgeben"},
+      {"title.htm", "title – Fenstertitel setzen"},
+      {"xcopy.htm", "xcopy – Dateien und Ordner kopieren"},
+      {"brindleedit.htm", "BrindleEdit – der Skript-Editor"},
+      {"brindle.htm", "brindle.exe – die Dialoge von der Eingabeaufforderung"},
+      {"zeilen.htm", "Zeilen bearbeiten"},
+  };
+  const std::string contents = Read("/Hilfe.hhc"), start = Read("/index.htm"), index = Read("/Hilfe.hhk");
+  for (const auto& [page, title] : pages) {
+    const std::string text = Read("/" + page);
+    EXPECT_NE(text.find("<title>" + title + "</title>"), std::string::npos) << page;
+    EXPECT_NE(text.find("charset=windows-1252"), std::string::npos) << page;
+    if (page == "index.htm") continue;
+    EXPECT_NE(contents.find("\"Local\" value=\"" + page + "\""), std::string::npos) << page;
+    EXPECT_NE(start.find("href=\"" + page + "\""), std::string::npos) << page;
+    EXPECT_NE(text.find("href=\"zeilen.htm\""), std::string::npos) << page << " links to editing lines";
   }
   EXPECT_NE(index.find("\"Local\" value=\"brindleedit.htm\""), std::string::npos);
   EXPECT_NE(index.find("\"Local\" value=\"brindle.htm\""), std::string::npos);
@@ -141,7 +99,7 @@ TEST(HelpFile, OpensOnTheStartPageWithContentsThatListEveryCommand) {
 
 // The editor's status line names the colours as the help page does.
 TEST(HelpFile, TheColourTableNamesTheColoursAsTheEditorDoes) {
-  const std::string page = Help().Read("/color.htm");
+  const std::string page = Read("/color.htm");
   for (std::size_t digit = 0; digit < brindle_edit::ColourNames.size(); ++digit) {
     std::string name;  // the names' characters are all below 256: code page 1252 bytes
     for (wchar_t c : brindle_edit::ColourNames[digit]) name.push_back(static_cast<char>(c));
@@ -150,29 +108,29 @@ TEST(HelpFile, TheColourTableNamesTheColoursAsTheEditorDoes) {
   }
 }
 
-TEST(HelpFile, EveryLinkInsideNamesAnObjectAndAnchorOfTheFile) {
-  ASSERT_TRUE(Help().Opened()) << BRINDLE_HELP_FILE;
-  const std::regex linkPattern(R"((?:href|src)\s*=\s*"([^"]*)\")", std::regex::icase);
-  const std::regex localPattern(R"(<param\s+name="Local"\s+value="([^"]*)\")", std::regex::icase);
+// Every page, contents and index in Windows-1252, and each of their links to
+// an object and anchor of the file: the help must work without a network.
+TEST(HelpFile, EveryPageIsInWindows1252AndEveryLinkLeadsInsideTheFile) {
+  ASSERT_FALSE(Help().empty()) << BRINDLE_HELP_FILE;
+  const std::regex linkPattern(R"re((?:href|src)\s*=\s*"([^"]*)"|<param\s+name="Local"\s+value="([^"]*)")re",
+                               std::regex::icase);
   int links = 0;
-  for (const std::string& from : Help().Paths()) {
-    if (!IsHtml(from)) continue;
-    const std::string text = Help().Read(from);
-    std::vector<std::string> found = Captures(text, linkPattern);
-    for (std::string& local : Captures(text, localPattern)) found.push_back(std::move(local));
-    for (const std::string& link : found) {
-      ++links;
-      // No links out of the file: the help must work without a network.
+  for (const auto& [from, text] : Help()) {
+    if (!from.ends_with(".htm") && !from.ends_with(".hhc") && !from.ends_with(".hhk")) continue;
+    EXPECT_FALSE(HasUtf8Umlauts(text)) << from;
+    for (std::sregex_iterator match(text.begin(), text.end(), linkPattern), end; match != end; ++match, ++links) {
+      const std::string link = (*match)[(*match)[1].matched ? 1 : 2];
       EXPECT_EQ(link.find(':'), std::string::npos) << from << " -> " << link;
       const std::size_t hash = link.find('#');
       const std::string file = link.substr(0, hash);
-      const std::string target = file.empty() ? from : Resolve(from, file);
-      if (!Help().Has(target)) {
+      const std::string target =
+          file.empty() ? from : (std::filesystem::path(from).parent_path() / file).lexically_normal().generic_string();
+      if (!Help().contains(target)) {
         ADD_FAILURE() << from << " -> " << link << ": no " << target;
         continue;
       }
       if (hash == std::string::npos) continue;
-      const std::string anchor = link.substr(hash + 1), page = Help().Read(target);
+      const std::string anchor = link.substr(hash + 1), page = Read(target);
       EXPECT_TRUE(page.find(" id=\"" + anchor + "\"") != std::string::npos ||
                   page.find(" name=\"" + anchor + "\"") != std::string::npos)
           << from << " -> " << link;

@@ -15,9 +15,8 @@ TEST(BrindleArguments, CommandsAndOptions) {
   EXPECT_FALSE(two.finalLineBreak);
   EXPECT_TRUE(two.consoleCodePage);
 
-  EXPECT_EQ(ParseArguments({"--list"}).mode, Arguments::Mode::List);
+  // --list and /? alone are run in Brindle.ListHelpAndWrongUsage.
   EXPECT_EQ(ParseArguments({"echo", "-h"}).mode, Arguments::Mode::Help);
-  EXPECT_EQ(ParseArguments({"/?"}).mode, Arguments::Mode::Help);
   EXPECT_EQ(ParseArguments({"--", "title"}).commands, (std::vector<std::string>{"title"}));
 
   for (const auto& wrong : std::vector<std::vector<std::string_view>>{{}, {"-n"}, {"dir"}, {"--", "-n"}, {"-x", "echo"}}) {

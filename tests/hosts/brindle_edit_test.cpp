@@ -15,19 +15,17 @@
 #include "tests/support/library_host.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
 constexpr wchar_t Folder[] = L"C:\\BrindleEditTest";
+constexpr char FolderPath[] = "C:\\BrindleEditTest\\";
 constexpr int EditId = 100, StatusId = 101;
 
-std::string Bytes(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);  // mingw's libstdc++ takes wide names
+std::string Bytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(path.c_str(), std::ios::binary) << bytes;
 }
 
 // A text of another process's window, read as wide text.
@@ -55,24 +53,22 @@ void EndDescendants(DWORD parent) {
   CloseHandle(snapshot);
 }
 
-// One run of the editor on a script; ended on every path.
+// One run of the editor on the script `name` in the test's folder, written
+// first unless `bytes` is null; ended on every path.
 struct Editor {
-  explicit Editor(const std::wstring& script) {
-    std::wstring commandLine = L"BrindleEdit.exe \"" + script + L"\"";
-    STARTUPINFOW startup = {};
+  explicit Editor(const std::string& name, const char* bytes = nullptr) : script(FolderPath + name) {
+    if (bytes) std::ofstream(script, std::ios::binary) << bytes;
+    std::string commandLine = "BrindleEdit.exe \"" + script + "\"";
+    STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return;
-    // "name.bat – BrindleEdit" in the code page the test's texts are in.
-    char title[512] = {};
-    const std::wstring wide = script.substr(script.find_last_of(L'\\') + 1) + L" – BrindleEdit";
-    WideCharToMultiByte(1252, 0, wide.c_str(), -1, title, sizeof title, nullptr, nullptr);
-    window = support::WaitForWindow(title, support::PatienceMs, process.dwProcessId);
+    window = support::WaitForWindow((name + " – BrindleEdit").c_str(), support::PatienceMs, process.dwProcessId);
     edit = GetDlgItem(window, EditId);
     status = GetDlgItem(window, StatusId);
     SetForegroundWindow(window);
     // The tests type at once: a window that never takes the keys is none.
-    if (!WaitForEditFocus()) window = nullptr;
+    if (!support::WaitForKeyboardFocus(edit)) window = nullptr;
   }
   ~Editor() {
     if (!process.hProcess) return;
@@ -90,8 +86,6 @@ struct Editor {
   bool WaitForStatus(const std::wstring& expected) const {
     return support::WaitUntil([&] { return WideText(status) == expected; });
   }
-  // Keys typed before the text has the focus would be lost.
-  bool WaitForEditFocus() const { return support::WaitForKeyboardFocus(edit); }
   // Closes the window as the user would and returns the exit code.
   DWORD Close() {
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -101,13 +95,16 @@ struct Editor {
     return code;
   }
 
+  const std::string script;
   PROCESS_INFORMATION process = {};
   HWND window = nullptr, edit = nullptr, status = nullptr;
 };
 
-// Runs a command of the editor's menu by its shortcut and works its dialog.
+// Runs a command of the editor's menu by its shortcut (key 0: double-clicks
+// the text, below its end: on the last line) and works its dialog.
 void WorkDialog(const Editor& editor, int key, const char* title, const std::function<void(HWND)>& user) {
-  support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
+  if (key) support::PressKey(static_cast<WORD>(key), {VK_CONTROL});
+  else support::DoubleClick(editor.edit);
   HWND dialog = support::WaitForDialog(title, support::PatienceMs, editor.process.dwProcessId);
   ASSERT_NE(dialog, nullptr) << title << support::KeyboardState(editor.window);
   user(dialog);
@@ -121,7 +118,6 @@ class BrindleEdit : public ::testing::Test {
     CreateDirectoryW(Folder, nullptr);
   }
   void TearDown() override { support::RemoveTree(Folder); }
-  std::wstring Path(const wchar_t* name) const { return std::wstring(Folder) + L"\\" + name; }
 };
 
 // Scripts are read and written in the console's code page (437 in Wine's
@@ -129,12 +125,10 @@ class BrindleEdit : public ::testing::Test {
 // Every inserted line is an undo step of its own, apart from the typing
 // around it.
 TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
-  const std::wstring script = Path(L"skript.bat");
-  WriteBytes(script, "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
   const std::wstring original = L"echo Grüße\r\nrem Ende\r\n", withEcho = L"echo Grüße\r\necho Wörter & mehr\r\nrem Ende\r\n",
                      typed = L"echo Grüße\r\necho Wörter & mehr!\r\nrem Ende\r\n";
   {
-    Editor editor(script);
+    Editor editor("skript.bat", "echo Gr\x81\xE1" "e\r\nrem Ende\r\n");
     ASSERT_NE(editor.window, nullptr);
     EXPECT_EQ(editor.Text(), original);
 
@@ -146,7 +140,7 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
     });
     EXPECT_TRUE(editor.WaitForText(withEcho)) << "above the caret's line";
     EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &")) << "the warning, first and in full";
-    ASSERT_TRUE(editor.WaitForEditFocus());
+    ASSERT_TRUE(support::WaitForKeyboardFocus(editor.edit)) << "back from the dialog";
     support::TypeText("!");
     EXPECT_TRUE(editor.WaitForText(typed));
 
@@ -172,10 +166,11 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
       EXPECT_TRUE(editor.WaitForText(expected)) << "after Ctrl+" << key;
     }
     support::PressKey('S', {VK_CONTROL});
-    EXPECT_TRUE(support::WaitUntil([&] { return Bytes(script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
+    EXPECT_TRUE(support::WaitUntil(
+        [&] { return Bytes(editor.script) == "echo Gr\x81\xE1" "e\r\necho W\x94rter & mehr\r\nrem Ende\r\n"; }));
     EXPECT_EQ(editor.Close(), 0u);
   }
-  Editor reopened(script);
+  Editor reopened("skript.bat");
   ASSERT_NE(reopened.window, nullptr);
   EXPECT_EQ(reopened.Text(), withEcho);
   EXPECT_EQ(reopened.Close(), 0u);
@@ -183,11 +178,12 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
 
 // Ctrl+E and a double click open the dialog of the caret line's command
 // from the line; "Hinzufügen" replaces it as one undo step, indentation and
-// "@" kept. On a line of no command the status line says so.
+// "@" kept. On a line of no command the status line says so. The editor
+// keeps its own folder as the current directory, so the dialogs' "?" finds
+// Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
-  const std::wstring script = Path(L"farben.bat");
-  WriteBytes(script, "rem Farben\r\n  @color 1f");
-  Editor editor(script);
+  const support::StandInViewer help;
+  Editor editor("farben.bat", "rem Farben\r\n  @color 1f");
   ASSERT_NE(editor.window, nullptr);
   // A plain key first, and its effect awaited: a Ctrl+E sent at once
   // arrived without its Ctrl once under Wine 8, while the new window was
@@ -196,16 +192,15 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   ASSERT_TRUE(support::WaitUntil([&] { return WideText(editor.status).starts_with(L"color:"); }));
   WorkDialog(editor, 'E', "Color", [](HWND dialog) {
     EXPECT_EQ(GetDlgItem(dialog, 90), nullptr) << "no notice: the editor keeps the @ itself";
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
     support::ClickGadget(dialog, 3);  // the text colour one step back
     support::ClickGadget(dialog, 9);
   });
+  EXPECT_EQ(help.Starts(1), std::vector<std::string>{"\"hh.exe\" " + help.folder + "Hilfe.chm::/color.htm"});
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1E"));
   support::PressKey('Z', {VK_CONTROL});
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f")) << "one undo step";
-  support::DoubleClick(editor.edit);  // below the text: on the last line
-  HWND dialog = support::WaitForDialog("Color", support::PatienceMs, editor.process.dwProcessId);
-  ASSERT_NE(dialog, nullptr);
-  support::ClickGadget(dialog, 10);
+  WorkDialog(editor, 0, "Color", [](HWND dialog) { support::ClickGadget(dialog, 10); });
   EXPECT_TRUE(editor.WaitForStatus(L"Abgebrochen: Zeile unverändert"));
   support::PressKey(VK_UP);
   support::PressKey('E', {VK_CONTROL});
@@ -213,28 +208,11 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   EXPECT_EQ(editor.Text(), L"rem Farben\r\n  @color 1f");
 }
 
-// A visible tooltip of the process with that text.
-HWND WaitForTip(DWORD process, const std::wstring& text) {
-  HWND found = nullptr;
-  support::WaitUntil([&] {
-    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip && !found;
-         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(tip, &owner);
-      if (owner == process && IsWindowVisible(tip) && WideText(tip) == text) found = tip;
-    }
-    return found != nullptr;
-  });
-  return found;
-}
-
 // The view follows the caret along a line of 6,000 characters; a warning's
 // tip stays on the screen with the editor in its lower right corner; Ctrl+F
 // finds with the system's find dialog, worked with keys.
 TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
-  const std::wstring script = Path(L"lang.bat");
-  WriteBytes(script, "echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n");
-  Editor editor(script);
+  Editor editor("lang.bat", ("echo " + std::string(6000, 'x') + " 100%\r\ntitle a & b\r\nrem zwei\r\n").c_str());
   ASSERT_NE(editor.window, nullptr);
   RECT frame;
   GetWindowRect(editor.window, &frame);
@@ -255,10 +233,15 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   RECT status;
   GetWindowRect(editor.status, &status);
   support::MoveTo({status.left + 20, (status.top + status.bottom) / 2});
-  HWND tip = WaitForTip(editor.process.dwProcessId, L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
-                                            L"einzelnes % verschwindet samt dem Text bis zum nächsten %. Für ein "
-                                            L"Prozentzeichen schreiben Sie %% (100%%, C:\\100%%\\).");
-  ASSERT_NE(tip, nullptr);
+  const std::wstring explanation = L"In einem Skript liest cmd % als Anfang einer Variablen wie %DATE%: ein "
+                                    L"einzelnes % verschwindet samt dem Text bis zum nächsten %. Für ein "
+                                    L"Prozentzeichen schreiben Sie %% (100%%, C:\\100%%\\).";
+  HWND tip = nullptr;
+  ASSERT_TRUE(support::WaitUntil([&] {
+    for (HWND shown : support::Tooltips(editor.window))
+      if (IsWindowVisible(shown) && WideText(shown) == explanation) tip = shown;
+    return tip != nullptr;
+  }));
   RECT shown;
   GetWindowRect(tip, &shown);
   EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= GetSystemMetrics(SM_CXSCREEN) &&
@@ -267,34 +250,17 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   EXPECT_TRUE(editor.WaitForStatus(L"Sonderzeichen &"));
 
   support::PressKey('F', {VK_CONTROL});
-  HWND find = nullptr;
-  ASSERT_TRUE(support::WaitUntil([&] {  // GW_ENABLEDPOPUP gave no window here (Wine 8): the owned one is looked for
-    for (find = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); find; find = FindWindowExW(nullptr, find, L"#32770", nullptr))
-      if (GetWindow(find, GW_OWNER) == editor.window && IsWindowVisible(find)) return true;
-    return false;
-  }));
+  // Found by its class: GW_ENABLEDPOPUP gave no window here (Wine 8).
+  HWND find = support::WaitForDialog(nullptr, support::PatienceMs, editor.process.dwProcessId, "#32770");
+  ASSERT_NE(find, nullptr);
   ASSERT_TRUE(support::WaitUntil([&] { return GetParent(support::FocusIn(find)) == find; }));
   support::TypeText("zwei");
   support::PressKey(VK_RETURN);
   support::PressKey(VK_ESCAPE);
   ASSERT_TRUE(support::WaitForWindowGone(find));
-  ASSERT_TRUE(editor.WaitForEditFocus());
+  ASSERT_TRUE(support::WaitForKeyboardFocus(editor.edit));
   support::TypeText("drei");  // over the found word
   EXPECT_TRUE(editor.WaitForText(L"echo " + std::wstring(6000, L'x') + L" 100%\r\ntitle a & b\r\nrem drei\r\n"));
-}
-
-// The editor keeps its own folder as the current directory, so the dialogs'
-// "?" finds Hilfe.chm beside it, wherever the script is.
-TEST_F(BrindleEdit, DialogHelpFindsTheHelpFileBesideTheEditor) {
-  const support::StandInViewer help;
-  Editor editor(Path(L"hilfe.bat"));
-  ASSERT_NE(editor.window, nullptr);
-  WorkDialog(editor, '3', "Echo", [](HWND dialog) {
-    PostMessageA(dialog, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-    support::ClickGadget(dialog, support::Echo.cancel);
-  });
-  EXPECT_EQ(help.Starts(1), std::vector<std::string>{"\"hh.exe\" " + help.folder + "Hilfe.chm::/echo.htm"});
-  EXPECT_EQ(editor.Close(), 0u);
 }
 
 // cmd.exe reads the script in the console's code page: only a script
@@ -303,15 +269,12 @@ TEST_F(BrindleEdit, DialogHelpFindsTheHelpFileBesideTheEditor) {
 // it in the console's code page.
 TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
   struct Case {
-    const wchar_t* name;
-    const char* bytes;  // on disk before; null: not there yet
-    const char* typed;
+    const char *name, *bytes, *typed;  // bytes: on disk before; null: not there yet
   };
-  for (const Case& c : {Case{L"neu.bat", nullptr, "echo x> Grüße.txt"},
-                        Case{L"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {
-    const std::wstring script = Path(c.name), made = Path(L"Grüße.txt");
-    if (c.bytes) WriteBytes(script, c.bytes);
-    Editor editor(script);
+  for (const Case& c : {Case{"neu.bat", nullptr, "echo x> Grüße.txt"},
+                        Case{"utf8.bat", "\xEF\xBB\xBF" "echo x> Gr\xC3\xBC\xC3\x9F" "e.txt\r\n", ""}}) {
+    const std::string made = FolderPath + std::string("Grüße.txt");
+    Editor editor(c.name, c.bytes);
     ASSERT_NE(editor.window, nullptr);
     support::TypeText(c.typed);
     ASSERT_TRUE(editor.WaitForText(L"echo x> Grüße.txt" + std::wstring(c.bytes ? L"\r\n" : L"")));
@@ -320,11 +283,11 @@ TEST_F(BrindleEdit, F5RunsTheScriptWithItsUmlautsInAConsole) {
       ASSERT_NE(support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId), nullptr);
       support::PressKey(VK_RETURN);  // "Ja": save in the console's code page
     }
-    EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesW(made.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
-    EXPECT_EQ(Bytes(script), "echo x> Gr\x81\xE1" "e.txt\r\n");
+    EXPECT_TRUE(support::WaitUntil([&] { return GetFileAttributesA(made.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+    EXPECT_EQ(Bytes(editor.script), "echo x> Gr\x81\xE1" "e.txt\r\n");
     EndDescendants(editor.process.dwProcessId);
     EXPECT_EQ(editor.Close(), 0u);
-    DeleteFileW(made.c_str());
+    DeleteFileA(made.c_str());
   }
 }
 

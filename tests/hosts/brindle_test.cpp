@@ -19,42 +19,37 @@ struct Finished {
 };
 
 // Runs brindle.exe with `arguments`; `user` works its dialogs meanwhile.
-// Standard error goes to a file, read once the program has ended.
+// Standard output and standard error go to files (not a console, as a pipe
+// is not), read once the program has ended.
 Finished RunBrindle(const std::string& arguments, const std::function<void(DWORD process)>& user = nullptr) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  const char* errorsFile = "brindle-stderr.txt";
-  HANDLE errors = CreateFileA(errorsFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+  const char* const names[] = {"brindle-stdout.txt", "brindle-stderr.txt"};
+  HANDLE files[2];
+  for (int i = 0; i < 2; ++i)
+    files[i] = CreateFileA(names[i], GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = errors;
+  startup.hStdOutput = files[0];
+  startup.hStdError = files[1];
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   std::string commandLine = "brindle.exe " + arguments;
   PROCESS_INFORMATION process = {};
   Finished finished;
   if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-    CloseHandle(writeEnd);
-    writeEnd = nullptr;
     if (user) user(process.dwProcessId);
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) finished.output.append(buffer, got);
     if (WaitForSingleObject(process.hProcess, support::PatienceMs) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
     GetExitCodeProcess(process.hProcess, &finished.exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
   }
-  if (writeEnd) CloseHandle(writeEnd);
-  CloseHandle(readEnd);
-  CloseHandle(errors);
-  std::ifstream file(errorsFile, std::ios::binary);
-  finished.errors.assign(std::istreambuf_iterator<char>(file), {});
-  file.close();
-  DeleteFileA(errorsFile);
+  for (int i = 0; i < 2; ++i) {
+    CloseHandle(files[i]);
+    std::ifstream file(names[i], std::ios::binary);
+    (i == 0 ? finished.output : finished.errors).assign(std::istreambuf_iterator<char>(file), {});
+    file.close();
+    DeleteFileA(names[i]);
+  }
   return finished;
 }
 
@@ -73,8 +68,7 @@ TEST(Brindle, ListHelpAndWrongUsage) {
   struct Case {
     const char* arguments;
     DWORD exitCode;
-    const char* output;  // what standard output starts with
-    const char* errors;  // a part of standard error
+    const char *output, *errors;  // what standard output starts with, a part of standard error
   };
   for (const Case& c : {Case{"--list", 0, "chkdsk\r\ncolor\r\necho\r\ntitle\r\nxcopy\r\n", ""},
                         Case{"/?", 0, "Aufruf: brindle", ""},

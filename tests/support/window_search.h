@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,11 @@
 
 namespace support {
 
-// The tooltip windows owned by `owner`.
+// The tooltip windows owned by `owner`, of any process.
 std::vector<HWND> Tooltips(HWND owner);
 
 // A tooltip window's first tool and its whole text (any length).
 struct Tool {
-  HWND tooltip = nullptr;
   TTTOOLINFOA info = {};
   std::string text;
 };
@@ -31,9 +29,10 @@ HWND WaitForChooser(DWORD timeoutMs = PatienceMs);
 std::string ChooserSelection(HWND chooser);
 // Presses OK or Cancel, after selecting `folder` if one is given and then
 // running `meanwhile`, and waits until the chooser is gone.
-void AnswerChooser(HWND chooser, int button, const wchar_t* folder = nullptr,
-                   const std::function<void()>& meanwhile = {});
+void AnswerChooser(HWND chooser, int button, const wchar_t* folder = nullptr);
 
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND child);
 // The first child of `parent` that shows `text`, null if none.
 HWND ChildWithText(HWND parent, const std::string& text);
 

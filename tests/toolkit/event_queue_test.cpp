@@ -16,8 +16,7 @@ std::vector<QueuedEvent> Drain(EventQueue<>& queue) {
 TEST(EventQueue, FoldsOnlyConsecutiveDuplicates) {
   struct Case {
     const char* what;
-    std::vector<QueuedEvent> pushed;
-    std::vector<QueuedEvent> expected;
+    std::vector<QueuedEvent> pushed, expected;
   };
   const Case cases[] = {
       {"two moves of one window", {{3, 7}, {3, 7}}, {{3, 7}}},
@@ -30,15 +29,6 @@ TEST(EventQueue, FoldsOnlyConsecutiveDuplicates) {
     for (const QueuedEvent& event : c.pushed) queue.Push(event);
     EXPECT_EQ(Drain(queue), c.expected) << c.what;
   }
-}
-
-TEST(EventQueue, RepeatIsQueuedAgainOnceTheFirstWasTaken) {
-  EventQueue<> queue;
-  queue.Push({16, 1});
-  ASSERT_EQ(queue.Pop(), (QueuedEvent{16, 1}));
-  queue.Push({16, 1});  // the earlier close was consumed: this is a new one
-  EXPECT_EQ(queue.Pop(), (QueuedEvent{16, 1}));
-  EXPECT_FALSE(queue.Pop());
 }
 
 }  // namespace

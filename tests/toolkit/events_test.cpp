@@ -43,28 +43,18 @@ TEST_F(WindowEvents, WindowCallbackSeesMessagesFirst) {
   EXPECT_EQ(PumpEvents(), Events{}) << "handled: the message stops at the callback";
 }
 
-// Other messages of the thread are dispatched, the host's windows' too, and
-// come back as their identifiers.
-LRESULT CALLBACK CountingHostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_APP) ++*reinterpret_cast<int*>(lParam);
-  return DefWindowProcA(window, message, wParam, lParam);
-}
+// Other messages of the thread are dispatched (a timer's calls its
+// procedure) and come back as their identifiers.
+int ticks = 0;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++ticks; }
 
 TEST_F(WindowEvents, WaitLimitsAndOtherMessages) {
   PumpEvents();
   EXPECT_EQ(toolkit::WaitEvent(0), event::None);
-  WNDCLASSA hostClass = {};
-  hostClass.lpfnWndProc = CountingHostProcedure;
-  hostClass.lpszClassName = "HostWindow";
-  RegisterClassA(&hostClass);
-  HWND host = CreateWindowExA(0, "HostWindow", "", 0, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  int received = 0;
-  PostMessageA(host, WM_APP, 0, reinterpret_cast<LPARAM>(&received));
-  EXPECT_EQ(toolkit::WaitEvent(-1), WM_APP);
-  EXPECT_EQ(received, 1);
-  DestroyWindow(host);
-  UnregisterClassA("HostWindow", nullptr);
-
+  const UINT_PTR timer = SetTimer(nullptr, 0, 10, CountTick);
+  EXPECT_EQ(toolkit::WaitEvent(-1), WM_TIMER);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(ticks, 1);
   PostQuitMessage(3);
   EXPECT_EQ(toolkit::WaitEvent(-1), WM_QUIT) << "a quit message is returned like any other";
   EXPECT_EQ(toolkit::EventMessageWParam(), 3u);

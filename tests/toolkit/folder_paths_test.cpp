@@ -29,21 +29,13 @@ TEST(FolderPaths, TheFourFormsOfATreeText) {
   }
 }
 
+// A path's drive and names, the chooser's folder and the trailing backslash
+// are checked where the trees and the chooser take them (FolderTrees, the
+// xcopy dialog's chooser) and by the fuzz target; here what those miss.
 TEST(FolderPaths, SplittingPathsAndPatterns) {
-  const auto parts = SplitFolderPath("c:\\Daten\\Projekte\\");
-  ASSERT_TRUE(parts);
-  EXPECT_EQ(parts->driveNumber, 2);
-  EXPECT_EQ(parts->names, (std::vector<std::string>{"Daten", "Projekte"}));
-  EXPECT_EQ(SplitFolderPath("D:\\")->names.size(), 0u);
-  EXPECT_FALSE(SplitFolderPath("\\\\server\\share\\")) << "no drive letter";
-  EXPECT_FALSE(SplitFolderPath("1:\\"));
+  EXPECT_EQ(SplitFolderPath("D:\\").value().names.size(), 0u);
   EXPECT_EQ(SplitPatterns("*.txt;;*.bat;"), (std::vector<std::string>{"*.txt", "*.bat"}));
-
-  EXPECT_EQ(ChooserInitialFolder("C:\\Daten\\"), "C:\\Daten");
-  EXPECT_EQ(ChooserInitialFolder("C:\\"), "C:\\");
   EXPECT_EQ(ChooserInitialFolder("C:\\" + std::string(300, 'x')).size(), 259u);
-  EXPECT_EQ(WithTrailingBackslash("D:\\Sicherung"), "D:\\Sicherung\\");
-  EXPECT_EQ(WithTrailingBackslash("D:\\"), "D:\\");
 }
 
 }  // namespace
