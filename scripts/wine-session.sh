@@ -17,6 +17,18 @@
 #   the end.
 set -euo pipefail
 
+# Debian's Wine loaders come without Wine's preloader, which would hold the
+# addresses every Windows process needs (the shared user data at 0x7ffe0000)
+# before the C library places its heap. With address randomisation that heap
+# now and then starts right there, and the program ends at once with exit
+# code 1 and no word: about one start in a few thousand, so one `make test`
+# in ten or so. The session therefore runs with a fixed address layout
+# wherever the kernel allows it (a container may forbid it; then as before).
+if [ -z "${BRINDLE_FIXED_LAYOUT:-}" ] && setarch "$(uname -m)" -R true 2>/dev/null; then
+  export BRINDLE_FIXED_LAYOUT=1
+  exec setarch "$(uname -m)" -R "$0" "$@"
+fi
+
 root=$(cd "$(dirname "$0")/.." && pwd)
 force_xvfb=0
 test_drives=0
