@@ -48,9 +48,9 @@ const char* RunCommandDialog(CommandDialog& dialog, const char* line) {
     ArmContextHelp(window, dialog.CommandWord());
     dialog.AfterHelpArmed();
     if (line) {
-      UnshownParts unshown;
-      dialog.ShowLine(line, unshown);
-      if (!unshown.empty()) ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), NoticeText(unshown));
+      lines::Remarks remarks;
+      dialog.ShowLine(line, remarks);
+      if (!remarks.Empty()) ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), remarks.Notice().Text());
     }
     bool quitSeen = false;
     WPARAM quitCode = 0;
