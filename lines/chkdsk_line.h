@@ -12,7 +12,7 @@
 
 namespace lines::chkdsk {
 
-inline constexpr WordForms Forms{"chkdsk", " \t", "/", true};
+inline constexpr WordForms Forms{"chkdsk", "", "/", true};
 
 // The dialog's seven boxes, in their order, then the switches the editor
 // explains that the dialog has no box for.

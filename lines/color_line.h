@@ -12,7 +12,7 @@
 
 namespace lines::color {
 
-inline constexpr WordForms Forms{"color", " \t", "/"};
+inline constexpr WordForms Forms{"color", "", "/"};
 
 struct Colour {
   char digit;  // as the console writes it: "0" to "9", then "A" to "F"

@@ -129,7 +129,7 @@ CommandLine ReadCommandLine(std::string_view line, const WordForms& forms) {
     const bool taken = forms.taken.find(next) != std::string_view::npos;
     const bool kept = forms.kept.find(next) != std::string_view::npos || Specials.find(next) != std::string_view::npos;
     if (!taken && !kept && !IsBlank(next)) return read;  // "echoes" is not echo
-    if (taken) read.mark = next;
+    if (taken || IsBlank(next)) read.mark = next;
   }
   read.ours = true;
   read.word = first.substr(at, end - at);

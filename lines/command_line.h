@@ -13,9 +13,9 @@
 namespace lines {
 
 // The forms of a command word that cmd.exe accepts: the word in any case,
-// ending at a blank, a tab or the line's end; at one of `taken`, which
-// goes with the word (echo's "." in "echo.", the blank after "title"); or
-// at one of `kept`, which starts the arguments (the "/" in "xcopy/Y").
+// ending at the line's end; at a blank or one of `taken`, which goes with
+// the word (the blank after "title", echo's "." in "echo."); or at one of
+// `kept`, which starts the arguments (the "/" in "xcopy/Y").
 // An unquoted < > | & ends every word and starts the tail. A `program`
 // (not built into cmd.exe) may be named with its ".exe" too.
 struct WordForms {

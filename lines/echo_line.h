@@ -12,7 +12,7 @@
 
 namespace lines::echo {
 
-inline constexpr WordForms Forms{"echo", " \t.:/("};
+inline constexpr WordForms Forms{"echo", ".:/("};
 
 // What the dialog shows: the text field.
 struct State {

@@ -18,7 +18,7 @@ namespace {
 const std::array Models = {BRINDLE_COMMANDS(COMMAND_MODEL)};
 #undef COMMAND_MODEL
 
-constexpr WordForms Comment{"rem", " \t"};
+constexpr WordForms Comment{"rem", ""};
 
 }  // namespace
 

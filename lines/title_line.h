@@ -10,7 +10,7 @@
 
 namespace lines::title {
 
-inline constexpr WordForms Forms{"title", " \t"};
+inline constexpr WordForms Forms{"title", ""};
 
 struct State {
   std::string text;

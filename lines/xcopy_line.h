@@ -12,7 +12,7 @@
 
 namespace lines::xcopy {
 
-inline constexpr WordForms Forms{"xcopy", " \t", "/", true};
+inline constexpr WordForms Forms{"xcopy", "", "/", true};
 
 // The dialog's 25 boxes in their order, each captioned with its switch as
 // the line carries it; then the switches the editor explains that the
