@@ -69,8 +69,6 @@ Reading Read(std::string_view line) {
   read.frame = ReadFrame(split, false);
   read.restAt = split.restAt;
   if (!split.ours) return read;
-  std::size_t firstFrozen = std::string_view::npos;
-  std::string frozen;
   for (const Argument& word : split.arguments) {
     if (!word.text.starts_with('/') && read.volume.written.empty()) {
       read.volume = word;
@@ -82,35 +80,16 @@ Reading Read(std::string_view line) {
       read.frame.Keep(word);
       continue;
     }
-    std::size_t offset = 0;
-    for (std::string_view given : lines::Switches(word.text)) {
-      const std::size_t at = word.at + offset;
-      offset += given.size();
-      const SwitchMatch match = MatchSwitch(Switches, given);
-      const auto box = static_cast<std::size_t>(match.index);
-      if (match.index < 0 || box >= BoxCount) {
-        read.frame.KeepSwitch(given, at);
-      } else if (box == LogSize && !match.value.empty()) {
-        if (!read.logSize.empty() && read.logSize != match.value) {
-          read.frame.KeepSwitch(given, at);
-          continue;
-        }
-        read.state.checked[box] = true;
-        read.logSize = match.value;
-        read.frame.remarks.Keep(at, Wording().Quote(given));
-      } else {
-        if (box != LogSize && !read.state.checked[box]) {
-          frozen.append(frozen.empty() ? "" : " ").append(Switches[box].name);
-          firstFrozen = std::min(firstFrozen, at);
-        }
-        read.state.checked[box] = true;
-      }
-    }
+    ReadSwitchWord(Switches, word, read.state.checked, read.values, read.frame);
   }
   if (read.volumeKept) read.frame.remarks.Keep(read.volume.at, Wording("Datenträger ").Quote(read.volume.text));
-  if (read.state.checked[LogSize] && !frozen.empty())
-    read.frame.remarks.Say(firstFrozen, Wording(frozen).Words(frozen.find(' ') == std::string::npos ? " entfällt"
-                                                                                                     : " entfallen")
+  // /l stands alone: the other boxes keep their marks, but the line leaves them out.
+  std::string frozen;
+  for (std::size_t box = 0; box < LogSize && read.state.checked[LogSize]; ++box)
+    if (read.state.checked[box]) frozen.append(frozen.empty() ? "" : " ").append(Switches[box].name);
+  if (!frozen.empty())
+    read.frame.remarks.Say(read.restAt, Wording(frozen).Words(frozen.find(' ') == std::string::npos ? " entfällt"
+                                                                                                      : " entfallen")
                                             .Words(", solange /l gewählt ist"));
   return read;
 }
@@ -139,7 +118,8 @@ int ShowDrive(Reading& reading, std::string_view listed) {
 std::string Build(const State& state, const Reading& from) {
   const bool keptVolume = from.volumeKept && state.drive == from.state.drive;
   std::string line = "chkdsk " + (keptVolume ? std::string(from.volume.written) : state.drive);
-  if (state.checked[LogSize]) return from.frame.Around(line.append(" ").append(Switches[LogSize].name).append(from.logSize));
+  if (state.checked[LogSize])
+    return from.frame.Around(line.append(" ").append(Switches[LogSize].name).append(from.values[LogSize]));
   for (std::size_t box = 0; box < LogSize; ++box)
     if (state.checked[box]) line.append(" ").append(Switches[box].name);
   return from.frame.Around(line);

@@ -36,7 +36,7 @@ struct Reading {
   LineFrame frame;
   Argument volume;         // as the line has it; none: empty
   bool volumeKept = false;  // written back while the list stays as opened
-  std::string logSize;     // ":4096" of "/l:4096", written back while /l is checked
+  std::array<std::string, BoxCount> values;  // ":4096" of "/l:4096", written back while /l is checked
   std::size_t restAt = 0;
 };
 Reading Read(std::string_view line);

@@ -16,6 +16,24 @@ SwitchMatch MatchSwitch(std::span<const Switch> table, std::string_view given) {
   return {};
 }
 
+void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::span<bool> checked,
+                    std::span<std::string> values, LineFrame& frame) {
+  std::size_t at = word.at;
+  for (std::string_view given : Switches(word.text)) {
+    const SwitchMatch match = MatchSwitch(table, given);
+    const auto box = static_cast<std::size_t>(match.index);
+    std::string& value = box < values.size() ? values[box] : values[0];
+    if (match.index < 0 || box >= checked.size() || (!match.value.empty() && !value.empty() && value != match.value)) {
+      frame.KeepSwitch(given, at);
+    } else {
+      if (!match.value.empty() && value.empty()) frame.remarks.Keep(at, Wording().Quote(given));
+      if (!match.value.empty()) value = match.value;
+      checked[box] = true;
+    }
+    at += given.size();
+  }
+}
+
 Wording ExplainSwitch(std::span<const Switch> table, std::string_view given) {
   const SwitchMatch match = MatchSwitch(table, given);
   if (match.index < 0) return Wording().Quote(given).Words(" unbekannt");

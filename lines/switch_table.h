@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "lines/command_line.h"
+#include "lines/line_frame.h"
 #include "lines/wording.h"
 
 namespace lines {
@@ -27,6 +29,13 @@ struct SwitchMatch {
   std::string_view value;
 };
 SwitchMatch MatchSwitch(std::span<const Switch> table, std::string_view given);
+
+// Reads a word of switches ("/s/E", "/D:12-31-2025") into a dialog's
+// boxes, the first rows of `table`, one a row: `checked` and the values
+// their switches carry. A switch of no box, or a second, different value
+// for a box, goes back as it stood; a value is named as kept.
+void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::span<bool> checked,
+                    std::span<std::string> values, LineFrame& frame);
 
 // "/f Fehler beheben", or "„/q“ unbekannt" for a switch no table row knows.
 Wording ExplainSwitch(std::span<const Switch> table, std::string_view given);

@@ -185,30 +185,6 @@ void ReadTarget(const Argument& word, Reading& read) {
   read.state.target = WithBackslash(word.text);
 }
 
-void ReadSwitches(const Argument& word, Reading& read) {
-  std::size_t offset = 0;
-  for (std::string_view given : lines::Switches(word.text)) {
-    const std::size_t at = word.at + offset;
-    offset += given.size();
-    const SwitchMatch match = MatchSwitch(Switches, given);
-    const auto box = static_cast<std::size_t>(match.index);
-    if (match.index < 0 || box >= BoxCount) {
-      read.frame.KeepSwitch(given, at);
-      continue;
-    }
-    if (!match.value.empty()) {
-      // A second, different value for the same switch stays as it stood.
-      if (!read.values[box].empty() && read.values[box] != match.value) {
-        read.frame.KeepSwitch(given, at);
-        continue;
-      }
-      if (read.values[box].empty()) read.frame.remarks.Keep(at, Wording().Quote(given));
-      read.values[box] = match.value;
-    }
-    read.state.checked[box] = true;
-  }
-}
-
 }  // namespace
 
 Reading Read(std::string_view line) {
@@ -219,7 +195,7 @@ Reading Read(std::string_view line) {
   read.state.checked = {};
   int folders = 0;
   for (const Argument& word : split.arguments) {
-    if (word.text.starts_with('/')) ReadSwitches(word, read);
+    if (word.text.starts_with('/')) ReadSwitchWord(Switches, word, read.state.checked, read.values, read.frame);
     else if (folders == 0 && ++folders) ReadSource(word, read);
     else if (folders == 1 && ++folders) ReadTarget(word, read);
     else read.frame.Keep(word);
