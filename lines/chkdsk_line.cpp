@@ -104,7 +104,7 @@ int ShowDrive(Reading& reading, std::string_view listed) {
   if (drive.empty()) {
     if (listed.empty() || reading.volumeKept) return -1;
     drive = {listed[0], ':'};
-    reading.frame.remarks.Say(reading.restAt, Wording("Ohne Laufwerk in der Zeile: ").Words(drive).Words(" gewählt"));
+    reading.frame.remarks.Say(reading.restAt, Wording("ohne Laufwerk in der Zeile: ").Words(drive).Words(" gewählt"));
     return 0;
   }
   const std::size_t item = listed.find(drive[0]);

@@ -64,22 +64,22 @@ Reading Read(std::string_view line) {
   Reading read{{}, ReadFrame(split, false)};
   if (!split.ours) return read;
   const std::string start = " " + Digits(read.state) + " gewählt";
-  if (split.arguments.empty()) read.frame.remarks.Say(split.restAt, Wording("Ohne Farben in der Zeile:").Words(start));
+  if (split.arguments.empty()) read.frame.remarks.Say(split.restAt, Wording("ohne Farben in der Zeile:").Words(start));
   for (std::size_t i = 0; i < split.arguments.size(); ++i) {
     const Argument& word = split.arguments[i];
     const State colours = ColoursOf(word.text);
     if (i > 0 || word.text.starts_with("/")) {
       read.frame.Keep(word);
     } else if (!colours.background || !colours.text) {
-      read.frame.remarks.Say(word.at, Wording("Keine Farben ").Quote(word.written).Words(":").Words(start));
+      read.frame.remarks.Say(word.at, Wording("keine Farben ").Quote(word.written).Words(":").Words(start));
     } else if (colours.background == colours.text) {
-      read.frame.remarks.Say(word.at, Wording("Gleiche Farben ").Quote(word.written).Words(":").Words(start));
+      read.frame.remarks.Say(word.at, Wording("gleiche Farben ").Quote(word.written).Words(":").Words(start));
     } else {
       read.state = colours;
     }
   }
   if (!split.arguments.empty() && split.arguments[0].text.starts_with("/"))
-    read.frame.remarks.Say(split.restAt, Wording("Ohne Farben in der Zeile:").Words(start));
+    read.frame.remarks.Say(split.restAt, Wording("ohne Farben in der Zeile:").Words(start));
   return read;
 }
 

@@ -54,8 +54,7 @@ Reading Read(std::string_view line) {
   if (split.mark && !IsBlankMark(split.mark)) read.mark = split.mark;
   const std::size_t at = split.restAt;
   if ((!split.mark || IsBlankMark(split.mark)) && split.rest.empty())
-    read.frame.remarks.Say(at, Wording().Quote("echo").Words(" allein zeigt, ob Befehle angezeigt werden; "
-                                                            "wird zu ").Quote("echo.").Words(" (leere Zeile)"));
+    read.frame.remarks.Say(at, Wording("wird zu ").Quote("echo.").Words(": leere Zeile statt Echo-Status"));
   else if (read.mark && NeedsMark(split.rest))
     read.frame.remarks.Keep(at - 1, Wording().Quote(split.rest.empty() ? "echo." : std::string("echo") + read.mark)
                                         .Words(" vor dem Text"));

@@ -40,7 +40,7 @@ LineFrame ReadFrame(const CommandLine& split, bool textToEnd) {
   frame.ours = split.ours;
   if (!split.ours) {
     if (const std::string_view first = TrimmedBlanks(split.firstLine); !first.empty())
-      frame.remarks.Say(0, Wording("Anderer Befehl ").Quote(first).Words(": nichts übernommen"));
+      frame.remarks.Say(0, Wording("anderer Befehl ").Quote(first).Words(": nichts übernommen"));
   } else {
     frame.prefix = split.prefix;
     if (split.echoOff) frame.remarks.Keep(split.prefix.find('@'), Wording().Quote("@"));
@@ -51,7 +51,7 @@ LineFrame ReadFrame(const CommandLine& split, bool textToEnd) {
     }
   }
   if (!split.further.empty())
-    frame.remarks.Say(split.firstLine.size(), Wording("Weitere Zeile ").Quote(split.further).Words(" entfällt"));
+    frame.remarks.Say(split.firstLine.size(), Wording("weitere Zeile ").Quote(split.further).Words(" entfällt"));
   return frame;
 }
 

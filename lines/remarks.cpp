@@ -17,12 +17,12 @@ Wording Remarks::Notice() const {
   bool firstKept = true;
   for (const Remark* remark : ordered) {
     if (remark->kind != Remark::Kind::Kept) continue;
-    if (firstKept) notice.Words(notice.Empty() ? "Bleibt: " : "; bleibt: ");
+    if (firstKept) notice.Words(notice.Empty() ? "bleibt: " : "; bleibt: ");
     else notice.Words(", ");
     notice.Append(remark->text);
     firstKept = false;
   }
-  return notice;
+  return notice.Capitalized();
 }
 
 }  // namespace lines

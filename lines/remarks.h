@@ -31,8 +31,8 @@ class Remarks {
   const std::vector<Remark>& List() const { return list_; }
 
   // The notice: the changes in the order of the line, each a sentence of
-  // its own; then "Bleibt:" and the kept parts, also in the line's order.
-  // Empty without remarks.
+  // its own; then "bleibt:" and the kept parts, also in the line's order;
+  // its first letter upper case. Empty without remarks.
   Wording Notice() const;
 
  private:

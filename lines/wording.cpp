@@ -29,6 +29,14 @@ Wording& Wording::Append(const Wording& more) {
   return *this;
 }
 
+Wording Wording::Capitalized() const {
+  Wording capitalized = *this;
+  if (phrases_.empty() || phrases_.front().kind != Phrase::Kind::Words) return capitalized;
+  char& first = capitalized.phrases_.front().text.front();
+  if (first >= 'a' && first <= 'z') first = static_cast<char>(first - 'a' + 'A');
+  return capitalized;
+}
+
 std::string Wording::Text() const {
   std::string text;
   for (const Phrase& phrase : phrases_) {

@@ -30,6 +30,8 @@ class Wording {
   Wording& Quote(std::string_view linePart);
   Wording& LineText(std::string_view linePart);  // without quotes: "/l:4096 Größe ..."
   Wording& Append(const Wording& more);
+  // With its first letter upper case, where it starts with the model's own words.
+  Wording Capitalized() const;
 
   bool Empty() const { return phrases_.empty(); }
   const std::vector<Phrase>& Phrases() const { return phrases_; }

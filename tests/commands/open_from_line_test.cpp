@@ -79,7 +79,7 @@ TEST_F(OpenFromLine, WhatADialogCannotShowIsNamedAboveItsButtons) {
       {Chkdsk, 220, "chkdsk/f q: /L:4096",
        "/f entfällt, solange /l gewählt ist; bleibt: Laufwerk „q:“ (fehlt hier), „/L:4096“", "chkdsk q: /l:4096"},
       {Color, 70, "@color 77", "Gleiche Farben „77“: 9F gewählt; bleibt: „@“", "@color 9F"},
-      {Echo, 40, "echo", "„echo“ allein zeigt, ob Befehle angezeigt werden; wird zu „echo.“ (leere Zeile)", "echo."},
+      {Echo, 40, "echo", "Wird zu „echo.“: leere Zeile statt Echo-Status", "echo."},
       {Title, 40, "echo x", "Anderer Befehl „echo x“: nichts übernommen", ""},
   };
   for (const Row& row : rows) {

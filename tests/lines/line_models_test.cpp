@@ -94,7 +94,7 @@ TEST(LineModels, ALineOfAnOldScriptKeepsItsMeaningOrTheNoticeSaysWhatChanges) {
   const Row rows[] = {
       {"echo", "  @ECHO  zwei  ", "  @echo  zwei  ", "Bleibt: „@“"},
       {"echo", "Echo:Text > log.txt", "echo Text > log.txt", ""},  // echo's text takes the redirection
-      {"echo", "echo", "echo.", "„echo“ allein zeigt, ob Befehle angezeigt werden; wird zu „echo.“ (leere Zeile)"},
+      {"echo", "echo", "echo.", "Wird zu „echo.“: leere Zeile statt Echo-Status"},
       {"echo", "echo.off", "echo.off", "Bleibt: „echo.“ vor dem Text"},
       {"echo", "echo off", "echo off", "„echo off“ schaltet die Befehlsanzeige aus"},
       {"echo", "echo(   ", "echo(   ", "Bleibt: „echo(“ vor dem Text"},
