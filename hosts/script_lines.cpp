@@ -124,9 +124,9 @@ LineCommand CommandOfLine(std::wstring_view line) {
 
 std::wstring ExplainLine(std::wstring_view line) { return Rendered(lines::Explain(Utf8(line))); }
 
-std::vector<LineWarning> WarningsFor(std::wstring_view line) {
+std::vector<LineWarning> WarningsFor(std::wstring_view line, std::wstring_view previousLine) {
   std::vector<LineWarning> warnings;
-  for (const lines::Warning& warning : lines::WarningsFor(Utf8(line)))
+  for (const lines::Warning& warning : lines::WarningsFor(Utf8(line), Utf8(previousLine)))
     warnings.push_back({Rendered(warning.label), Rendered(warning.explanation)});
   return warnings;
 }

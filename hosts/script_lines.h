@@ -32,8 +32,9 @@ struct LineWarning {
   std::wstring explanation;  // what cmd.exe does instead, and what to write
 };
 // Where cmd.exe will read a line of a script otherwise than it looks, in
-// the order of the line; they explain, they never change the line.
-std::vector<LineWarning> WarningsFor(std::wstring_view line);
+// the order of the line, and what the script's line before it (its last
+// line that is not blank) says of it; they explain, they never change the line.
+std::vector<LineWarning> WarningsFor(std::wstring_view line, std::wstring_view previousLine = {});
 
 // A model's text in wide characters, its quotes in „“ and shortened with "…"
 // past 60 characters, so that a status line or a tip shows it whole.

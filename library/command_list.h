@@ -14,4 +14,5 @@
   COMMAND(color, 2, 7, RunColorDialog)     \
   COMMAND(echo, 3, 8, RunEchoDialog)       \
   COMMAND(title, 4, 9, RunTitleDialog)     \
-  COMMAND(xcopy, 5, 10, RunXcopyDialog)
+  COMMAND(xcopy, 5, 10, RunXcopyDialog)    \
+  COMMAND(robocopy, 11, 12, RunRobocopyDialog)

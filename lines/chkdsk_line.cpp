@@ -135,6 +135,6 @@ std::string DriveListItem(char letter, std::string_view volumeLabel) {
   return item;
 }
 
-const Model model{Forms, Explain, Warn};
+const Model model{Forms, "Laufwerk prüfen", Explain, Warn};
 
 }  // namespace lines::chkdsk

@@ -85,6 +85,6 @@ Reading Read(std::string_view line) {
 
 std::string Build(const State& state, const Reading& from) { return from.frame.Around("color " + Digits(state)); }
 
-const Model model{Forms, Explain, Warn};
+const Model model{Forms, "Konsolenfarben", Explain, Warn};
 
 }  // namespace lines::color

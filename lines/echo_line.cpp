@@ -71,6 +71,6 @@ std::string Build(const State& state, const Reading& from) {
   return from.frame.Around((keepMark ? std::string("echo") + from.mark : std::string("echo ")) + state.text);
 }
 
-const Model model{Forms, Explain, Warn};
+const Model model{Forms, "Text ausgeben", Explain, Warn};
 
 }  // namespace lines::echo

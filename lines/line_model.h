@@ -5,6 +5,7 @@
 // a line, and the line built from what it shows.
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -24,11 +25,17 @@ using Warnings = std::vector<Warning>;
 
 struct Model {
   WordForms forms;
+  std::string_view purpose;  // what the command is for, in a few words: "Laufwerk prüfen"
   // What a line of the command does: "chkdsk: prüft Laufwerk C:; /f Fehler beheben".
   Wording (*explain)(const CommandLine& line);
   // The command's own warnings, in the order of the line.
   void (*warn)(const CommandLine& line, Warnings& warnings);
+  // Warnings for the line after one of the command (a test of its result); may be null.
+  void (*warnAfter)(std::string_view next, Warnings& warnings) = nullptr;
 };
+
+// Every command's model, in the order of the library's command list.
+std::span<const Model* const> Models();
 
 // The command whose dialog opens from `line` (its word in one of the forms
 // cmd.exe accepts, after blanks and an "@"); null for any other line.
@@ -38,7 +45,8 @@ const Model* ModelOf(std::string_view line);
 Wording Explain(std::string_view line);
 
 // The warnings for one line of a .bat or .cmd script, in the order of the
-// line: the command's own, and a lone % in any line but a comment.
-Warnings WarningsFor(std::string_view line);
+// line: the command's own, and a lone % in any line but a comment; with
+// the script's command line before it, what that command says of the line.
+Warnings WarningsFor(std::string_view line, std::string_view previousLine = {});
 
 }  // namespace lines

@@ -6,6 +6,7 @@
 #include "lines/color_line.h"
 #include "lines/echo_line.h"
 #include "lines/line_model.h"
+#include "lines/robocopy_line.h"
 #include "lines/text_warnings.h"
 #include "lines/title_line.h"
 #include "lines/xcopy_line.h"
@@ -15,15 +16,17 @@ namespace lines {
 namespace {
 
 #define COMMAND_MODEL(word, ordinal, editOrdinal, run) &word::model,
-const std::array Models = {BRINDLE_COMMANDS(COMMAND_MODEL)};
+const std::array ListedModels = {BRINDLE_COMMANDS(COMMAND_MODEL)};
 #undef COMMAND_MODEL
 
 constexpr WordForms Comment{"rem", ""};
 
 }  // namespace
 
+std::span<const Model* const> Models() { return ListedModels; }
+
 const Model* ModelOf(std::string_view line) {
-  for (const Model* model : Models)
+  for (const Model* model : ListedModels)
     if (ReadCommandLine(line, model->forms).ours) return model;
   return nullptr;
 }
@@ -33,8 +36,9 @@ Wording Explain(std::string_view line) {
   return model ? model->explain(ReadCommandLine(line, model->forms)) : Wording();
 }
 
-Warnings WarningsFor(std::string_view line) {
+Warnings WarningsFor(std::string_view line, std::string_view previousLine) {
   Warnings warnings;
+  if (const Model* before = ModelOf(previousLine); before && before->warnAfter) before->warnAfter(line, warnings);
   const CommandLine comment = ReadCommandLine(line, Comment);
   const std::string_view words = line.substr(comment.prefix.size());
   if (comment.ours || words.starts_with("::")) return warnings;

@@ -33,6 +33,6 @@ std::string BlankFreeText(std::string_view text) {
   return kept;
 }
 
-const Model model{Forms, Explain, Warn};
+const Model model{Forms, "Fenstertitel", Explain, Warn};
 
 }  // namespace lines::title

@@ -243,6 +243,6 @@ std::string Build(const State& state, const Reading& from) {
   return from.frame.Around(line);
 }
 
-const Model model{Forms, Explain, Warn};
+const Model model{Forms, "Dateien kopieren", Explain, Warn};
 
 }  // namespace lines::xcopy

@@ -24,7 +24,9 @@ exports='1 chkdsk
 7 color_edit
 8 echo_edit
 9 title_edit
-10 xcopy_edit'
+10 xcopy_edit
+11 robocopy
+12 robocopy_edit'
 
 fail() { echo "check-binary: $file: $*" >&2; exit 1; }
 

@@ -1,8 +1,12 @@
 #include "hosts/brindle_edit/editor_menu.h"
 
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "hosts/brindle_edit/command_library.h"
+#include "hosts/script_lines.h"
+#include "lines/line_model.h"
 
 namespace brindle_edit {
 
@@ -21,6 +25,25 @@ HMENU Popup(std::initializer_list<Item> items) {
     else
       AppendMenuW(popup, MF_STRING, item.id, item.text);
   }
+  return popup;
+}
+
+// One entry a command of the library's list, with its purpose and Ctrl+1,
+// Ctrl+2 and so on; the first letter of its word that no entry above took
+// is its mnemonic. Then "Zeile bearbeiten".
+HMENU CommandMenu() {
+  HMENU popup = CreatePopupMenu();
+  std::wstring taken = L"b";  // of "Zeile bearbeiten"
+  for (std::size_t i = 0; i < CommandNames.size(); ++i) {
+    std::wstring text = hosts::FromCodePage1252(CommandNames[i]);
+    const std::size_t mnemonic = text.find_first_not_of(taken);
+    taken.push_back(text[mnemonic]);
+    text.insert(mnemonic, 1, L'&');
+    text += L" – " + hosts::FromCodePage1252(lines::Models()[i]->purpose) + L"...\tStrg+" + std::to_wstring(i + 1);
+    AppendMenuW(popup, MF_STRING, menu_item::FirstCommand + i, text.c_str());
+  }
+  AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(popup, MF_STRING, menu_item::EditLine, L"Zeile &bearbeiten…\tStrg+E");
   return popup;
 }
 
@@ -53,15 +76,7 @@ HMENU CreateEditorMenu() {
       {Find, L"&Suchen...\tStrg+F"},
       {FindNext, L"&Weitersuchen\tF3"},
   })), L"&Bearbeiten");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({
-      {FirstCommand + 0, L"&chkdsk – Laufwerk prüfen...\tStrg+1"},
-      {FirstCommand + 1, L"c&olor – Konsolenfarben...\tStrg+2"},
-      {FirstCommand + 2, L"&echo – Text ausgeben...\tStrg+3"},
-      {FirstCommand + 3, L"&title – Fenstertitel...\tStrg+4"},
-      {FirstCommand + 4, L"&xcopy – Dateien kopieren...\tStrg+5"},
-      {0, nullptr},
-      {EditLine, L"Zeile &bearbeiten…\tStrg+E"},
-  })), L"Be&fehle");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CommandMenu()), L"Be&fehle");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({
       {HelpContents, L"&Hilfe\tF1"},
       {About, L"&Über BrindleEdit"},
@@ -73,19 +88,19 @@ OwnedAccelerators CreateEditorAccelerators() {
   using namespace menu_item;
   // Cut, copy and paste are the edit control's own keys; undo and redo go
   // through the menu's commands like every other change.
-  ACCEL keys[] = {
+  std::vector<ACCEL> keys = {
       {FVIRTKEY | FCONTROL, 'N', New},       {FVIRTKEY | FCONTROL, 'O', Open},
       {FVIRTKEY | FCONTROL, 'S', Save},      {FVIRTKEY, VK_F5, Run},
       {FVIRTKEY | FCONTROL, 'Z', Undo},      {FVIRTKEY | FCONTROL, 'Y', Redo},
       {FVIRTKEY | FCONTROL, 'F', Find},      {FVIRTKEY, VK_F3, FindNext},
-      {FVIRTKEY | FCONTROL, 'A', SelectAll},
-      {FVIRTKEY | FCONTROL, '1', FirstCommand + 0}, {FVIRTKEY | FCONTROL, '2', FirstCommand + 1},
-      {FVIRTKEY | FCONTROL, '3', FirstCommand + 2}, {FVIRTKEY | FCONTROL, '4', FirstCommand + 3},
-      {FVIRTKEY | FCONTROL, '5', FirstCommand + 4}, {FVIRTKEY | FCONTROL, 'E', EditLine},
+      {FVIRTKEY | FCONTROL, 'A', SelectAll}, {FVIRTKEY | FCONTROL, 'E', EditLine},
       {FVIRTKEY, VK_F1, HelpContents},
   };
-  static_assert(std::size(CommandNames) == 5);
-  return OwnedAccelerators(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
+  // Ctrl+1 and on: the commands in the order of the menu.
+  static_assert(std::size(CommandNames) <= 9);
+  for (std::size_t i = 0; i < CommandNames.size(); ++i)
+    keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>('1' + i), static_cast<WORD>(FirstCommand + i)});
+  return OwnedAccelerators(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 }  // namespace brindle_edit

@@ -23,7 +23,7 @@ inline constexpr UINT SelectAll = 1106;
 inline constexpr UINT Redo = 1107;
 inline constexpr UINT Find = 1108;
 inline constexpr UINT FindNext = 1109;
-// The five commands in the order of CommandNames: FirstCommand + index.
+// The commands in the order of CommandNames: FirstCommand + index.
 inline constexpr UINT FirstCommand = 1201;
 inline constexpr UINT EditLine = 1210;
 inline constexpr UINT HelpContents = 1301;

@@ -367,7 +367,7 @@ void EditorWindow::EditLine() {
   const std::wstring_view text = caretLine.text;
   const std::optional<std::string> line = InLibraryCodePage(text.substr(command.prefixLength));
   if (!command.command || !line) {
-    notice_ = !command.command ? L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"
+    notice_ = !command.command ? L"Zeile bearbeiten: keine Zeile mit " + hosts::FromCodePage1252(hosts::CommandNamesInWords("oder"))
                        : L"Zeile bearbeiten: die Zeile hat Zeichen, die es in den Dialogen (Codepage 1252) nicht gibt";
     UpdateStatus(true);
     MessageBeep(MB_ICONINFORMATION);
@@ -428,7 +428,8 @@ void EditorWindow::UpdateStatus(bool force) {
   shownCaret_ = line.caret;
   shownChanges_ = changes_;
   // A notice comes first, where the user looks, until the user moves on.
-  status_.Show(notice_.empty() ? hosts::WarningsFor(line.text) : std::vector<hosts::LineWarning>(),
+  status_.Show(notice_.empty() ? hosts::WarningsFor(line.text, edit_.LineBefore(line.number))
+                               : std::vector<hosts::LineWarning>(),
                notice_.empty() ? hosts::ExplainLine(line.text) : notice_,
                L"Zeile " + std::to_wstring(line.number + 1) + L", Spalte " + std::to_wstring(line.column + 1),
                EncodingLabel(encoding_));

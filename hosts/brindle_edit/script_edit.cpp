@@ -111,6 +111,16 @@ ScriptEdit::CaretLine ScriptEdit::LineAtCaret() const {
   return line;
 }
 
+std::wstring ScriptEdit::LineBefore(int number) const {
+  for (int line = number - 1; line >= 0; --line) {
+    const auto start = static_cast<LONG>(SendMessageW(control_, EM_LINEINDEX, line, 0));
+    const auto length = static_cast<LONG>(SendMessageW(control_, EM_LINELENGTH, start, 0));
+    std::wstring text = Range(start, start + length);
+    if (text.find_first_not_of(L" \t") != std::wstring::npos) return text;
+  }
+  return {};
+}
+
 std::wstring ScriptEdit::SelectedText() const {
   const CHARRANGE selection = Selection();
   return Range(selection.cpMin, selection.cpMax);

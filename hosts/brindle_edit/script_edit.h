@@ -38,6 +38,8 @@ class ScriptEdit {
     std::wstring text;    // without its line break
   };
   CaretLine LineAtCaret() const;
+  // The last line above line `number` that is not blank; empty when there is none.
+  std::wstring LineBefore(int number) const;
   std::wstring SelectedText() const;
 
   // Selects the next match of `what` after the selection (before it without

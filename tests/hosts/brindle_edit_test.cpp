@@ -204,7 +204,7 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   EXPECT_TRUE(editor.WaitForStatus(L"Abgebrochen: Zeile unverändert"));
   support::PressKey(VK_UP);
   support::PressKey('E', {VK_CONTROL});
-  EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"));
+  EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title, xcopy oder robocopy"));
   EXPECT_EQ(editor.Text(), L"rem Farben\r\n  @color 1f");
   // The glued form opens too; its dialog says which drive it chose.
   support::PressKey(VK_END, {VK_CONTROL});
