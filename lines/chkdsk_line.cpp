@@ -30,38 +30,11 @@ const std::array<std::string_view, BoxCount> Captions = {
     "/l Größe der Protokolldatei anzeigen",
 };
 
-namespace {
-
-// "C:" or "C:\" names a drive; chkdsk also takes folders and volume
-// names, which the list cannot show.
 bool IsDrive(std::string_view word) {
   const char letter = word.empty() ? '\0' : static_cast<char>(word[0] & ~0x20);
   return (word.size() == 2 || (word.size() == 3 && word[2] == '\\')) && letter >= 'A' && letter <= 'Z' &&
          word[1] == ':';
 }
-
-Wording Explain(const CommandLine& line) {
-  Wording explanation("chkdsk: ");
-  Wording switches;
-  bool volumeNamed = false;
-  for (const Argument& word : line.arguments) {
-    if (!word.text.starts_with('/') && !volumeNamed) {
-      if (IsDrive(word.text)) explanation.Words("prüft Laufwerk ").LineText(word.text);
-      else explanation.Words("prüft ").Quote(word.text);
-      volumeNamed = true;
-    } else if (word.text.starts_with('/')) {
-      for (std::string_view given : lines::Switches(word.text)) switches.Words("; ").Append(ExplainSwitch(Switches, given));
-    } else {
-      switches.Words("; ").Quote(word.written).Words(" unbekannt");
-    }
-  }
-  if (!volumeNamed) explanation.Words("prüft das aktuelle Laufwerk");
-  return explanation.Append(switches);
-}
-
-void Warn(const CommandLine&, Warnings&) {}
-
-}  // namespace
 
 Reading Read(std::string_view line) {
   const CommandLine split = ReadCommandLine(line, Forms);
@@ -134,7 +107,5 @@ std::string DriveListItem(char letter, std::string_view volumeLabel) {
   item.append(":\\ ").append(volumeLabel);
   return item;
 }
-
-const Model model{Forms, "Laufwerk prüfen", Explain, Warn};
 
 }  // namespace lines::chkdsk

@@ -51,6 +51,10 @@ int ShowDrive(Reading& reading, std::string_view listed);
 // checked, " /l" alone. `state.drive` is the list item's first two characters.
 std::string Build(const State& state, const Reading& from = {});
 
+// "C:" or "c:\" names a drive; chkdsk also takes folders and volume names,
+// which the drive list cannot show.
+bool IsDrive(std::string_view word);
+
 // "NTFS", "FAT" or "FAT32", byte for byte, case included.
 bool AcceptedFileSystem(std::string_view fileSystemName);
 // The drive list's item: the letter, ":\ " and the volume label.

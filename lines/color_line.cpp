@@ -21,41 +21,17 @@ int IndexOf(char digit) {
   return 0;
 }
 
-// The two indexes a word gives, background first: "9F", or "1" for text
-// colour 1 on black. Both 0 when it is no colour.
+}  // namespace
+
 State ColoursOf(std::string_view word) {
   if (word.size() == 1) return {IndexOf(word[0]) ? FirstColour : 0, IndexOf(word[0])};
   if (word.size() == 2) return {IndexOf(word[0]), IndexOf(word[1])};
   return {0, 0};
 }
 
+namespace {
+
 std::string Digits(const State& state) { return {Colours[state.background - 1].digit, Colours[state.text - 1].digit}; }
-
-Wording ColourPart(std::string_view which, int index, char digit) {
-  return Wording(which).Words(Colours[index - 1].name).Words(std::string(" (") + digit + ")");
-}
-
-Wording Explain(const CommandLine& line) {
-  if (line.arguments.empty())
-    return Wording("color: stellt die Farben wieder her, mit denen die Konsole gestartet wurde");
-  const Argument& first = line.arguments[0];
-  const State colours = ColoursOf(first.text);
-  Wording explanation("color: ");
-  if (!colours.background || !colours.text) {
-    explanation.Quote(first.text).Words(" ist keine Farbangabe (zwei Hexziffern: Hintergrund, dann Text; eine allein "
-                                        "ist die Textfarbe)");
-  } else {
-    const char backgroundDigit = first.text.size() == 1 ? '0' : first.text[0];
-    explanation.Append(ColourPart("Hintergrund ", colours.background, backgroundDigit))
-        .Append(ColourPart(", Text ", colours.text, first.text.back()));
-    if (colours.background == colours.text) explanation.Words(" – gleiche Farben: color ändert nichts");
-  }
-  for (std::size_t i = 1; i < line.arguments.size(); ++i)
-    explanation.Words("; ").Quote(line.arguments[i].written).Words(" unbekannt");
-  return explanation;
-}
-
-void Warn(const CommandLine&, Warnings&) {}
 
 }  // namespace
 
@@ -84,7 +60,5 @@ Reading Read(std::string_view line) {
 }
 
 std::string Build(const State& state, const Reading& from) { return from.frame.Around("color " + Digits(state)); }
-
-const Model model{Forms, "Konsolenfarben", Explain, Warn};
 
 }  // namespace lines::color

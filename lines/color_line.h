@@ -40,6 +40,10 @@ struct Reading {
 };
 Reading Read(std::string_view line);
 
+// The two colour indexes a word gives, background first: "9F", or "1" for
+// text colour 1 on black. Both 0 when it is no colour.
+State ColoursOf(std::string_view word);
+
 // "color " and the two digits; always eight characters for a new line.
 std::string Build(const State& state, const Reading& from = {});
 

@@ -88,6 +88,14 @@ bool StartsIgnoringCase(std::string_view text, std::string_view start) {
   return true;
 }
 
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsDriveRoot(std::string_view folder) {
+  return (folder.size() == 2 || (folder.size() == 3 && folder[2] == '\\')) && folder[1] == ':';
+}
+
 std::string_view TrimmedBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(Blanks);
   if (first == std::string_view::npos) return {};

@@ -61,6 +61,11 @@ bool StartsIgnoringCase(std::string_view text, std::string_view start);
 // "/-Y" and "/D:1-2-2025" stay whole.
 std::vector<std::string_view> Switches(std::string_view word);
 
+// "0" to "9" only, at least one.
+bool AllDigits(std::string_view text);
+// "C:" or "C:\": a drive's root, or its current folder.
+bool IsDriveRoot(std::string_view folder);
+
 // The blanks cmd.exe separates words with.
 inline constexpr std::string_view Blanks = " \t";
 std::string_view TrimmedBlanks(std::string_view text);

@@ -1,7 +1,5 @@
 #include "lines/echo_line.h"
 
-#include "lines/text_warnings.h"
-
 namespace lines::echo {
 
 namespace {
@@ -19,29 +17,6 @@ std::string_view Switching(std::string_view text) {
 bool NeedsMark(std::string_view text) {
   const std::string_view left = text.substr(std::min(text.find_first_not_of(Blanks), text.size()));
   return (!text.empty() && TrimmedBlanks(text).empty()) || !Switching(text).empty() || left.starts_with("/?");
-}
-
-Wording Explain(const CommandLine& line) {
-  if (line.mark && !IsBlankMark(line.mark)) {
-    Wording explanation(std::string("echo") + line.mark + ": gibt ");
-    if (line.rest.empty()) explanation.Words("eine leere Zeile");
-    else explanation.Quote(line.rest);
-    return explanation.Words(" aus");
-  }
-  const std::string_view text = TrimmedBlanks(line.rest);
-  if (text.empty()) return Wording("echo: zeigt, ob die Befehlsanzeige ein- oder ausgeschaltet ist");
-  if (EqualIgnoringCase(text, "on")) return Wording("echo on: schaltet die Befehlsanzeige ein");
-  if (EqualIgnoringCase(text, "off")) return Wording("echo off: schaltet die Befehlsanzeige aus");
-  return Wording("echo: gibt ").Quote(line.rest).Words(" aus");
-}
-
-void Warn(const CommandLine& line, Warnings& warnings) {
-  if (IsBlankMark(line.mark) && TrimmedBlanks(line.rest).empty())
-    warnings.push_back({Wording("echo ohne Text"),
-                        Wording("Ein echo mit nur Leerzeichen gibt keine leere Zeile aus, sondern „ECHO ist "
-                                "eingeschaltet (ON).“. Für eine leere Zeile schreiben Sie echo. (mit Punkt, ohne "
-                                "Leerzeichen).")});
-  WarnAboutSpecials(line.rest, warnings);
 }
 
 }  // namespace
@@ -70,7 +45,5 @@ std::string Build(const State& state, const Reading& from) {
   const bool keepMark = from.mark && state.text == from.state.text && NeedsMark(state.text);
   return from.frame.Around((keepMark ? std::string("echo") + from.mark : std::string("echo ")) + state.text);
 }
-
-const Model model{Forms, "Text ausgeben", Explain, Warn};
 
 }  // namespace lines::echo

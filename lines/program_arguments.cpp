@@ -2,7 +2,7 @@
 
 namespace lines {
 
-std::vector<Argument> ProgramArguments(std::string_view text, std::size_t at) {
+std::vector<Argument> ProgramArguments(std::string_view text, std::size_t at, bool carets) {
   std::vector<Argument> arguments;
   std::size_t i = 0;
   while (true) {
@@ -27,6 +27,7 @@ std::vector<Argument> ProgramArguments(std::string_view text, std::size_t at) {
         ++i;
       } else {
         argument.text.append(backslashes, '\\');
+        if (carets && !quoted && i + 1 < text.size() && text[i] == '^') ++i;
         if (i < text.size() && (quoted || (text[i] != ' ' && text[i] != '\t'))) argument.text.push_back(text[i++]);
       }
     }

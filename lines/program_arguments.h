@@ -17,8 +17,10 @@ namespace lines {
 // Blanks and tabs part the arguments outside quotes. Backslashes are
 // characters, but before a quote: 2n of them give n and the quote opens or
 // closes the quoted part, 2n + 1 give n and a quote in the argument. Two
-// quotes inside a quoted part give one. `at` is where `text` stands in the line.
-std::vector<Argument> ProgramArguments(std::string_view text, std::size_t at);
+// quotes inside a quoted part give one. `at` is where `text` stands in the
+// line. With `carets`, a text of a script's line, cmd.exe's "^x" outside
+// quotes stands for "x", as cmd.exe passes it on.
+std::vector<Argument> ProgramArguments(std::string_view text, std::size_t at, bool carets = false);
 
 // `argument` as a program reads it back whole: as it is where it holds no
 // blank and nothing cmd.exe acts on; otherwise in quotes, the backslashes

@@ -8,40 +8,6 @@ namespace lines::robocopy {
 
 namespace {
 
-// The options' switches as a switch table.
-const std::array<Switch, OptionCount>& OptionSwitches() {
-  static const std::array<Switch, OptionCount> switches = [] {
-    std::array<Switch, OptionCount> table{};
-    for (std::size_t i = 0; i < OptionCount; ++i) table[i] = Options[i].line;
-    return table;
-  }();
-  return switches;
-}
-
-// Switches the dialog has no box for, which the editor explains all the same.
-const Switch MoreSwitches[] = {
-    {"/COPY:", "", "kopiert von den Dateien die Angaben {} (D Daten, A Attribute, T Zeiten, S Rechte, O Besitzer, "
-                   "U Überwachung)"},
-    {"/NOCOPY", "kopiert keine Angaben der Dateien"},
-    {"/XA:", "", "übergeht Dateien mit den Attributen {}"},
-    {"/IA:", "", "nur Dateien mit den Attributen {}"},
-    {"/IF", "nur die folgenden Dateien"},
-    {"/JOB:", "", "liest weitere Optionen aus der Jobdatei {}"},
-    {"/SAVE:", "", "speichert die Optionen in der Jobdatei {}"},
-    {"/UNILOG:", "", "schreibt das Protokoll in Unicode nach {}"},
-    {"/UNILOG+:", "", "hängt das Protokoll in Unicode an {} an"},
-    {"/MON:", "", "läuft weiter und kopiert erneut nach {} Änderungen"},
-    {"/MOT:", "", "läuft weiter und kopiert erneut nach {} Minuten mit Änderungen"},
-    {"/RH:", "", "kopiert nur zur Zeit {}"},
-    {"/IPG:", "", "pausiert {} ms zwischen Blöcken (langsame Leitungen)"},
-    {"/TS", "zeigt die Zeiten der Quelldateien"},
-    {"/FP", "zeigt vollständige Pfade"},
-    {"/BYTES", "zeigt Größen in Bytes"},
-    {"/NC", "ohne Dateiklassen im Protokoll"},
-    {"/NS", "ohne Größen im Protokoll"},
-    {"/?", "zeigt die Hilfe von robocopy"},
-};
-
 // Switches after which the following names belong to the switch.
 constexpr std::string_view NameSwitches[] = {"/XF", "/XD", "/IF"};
 
@@ -65,35 +31,6 @@ std::string Lower(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   return lower;
-}
-
-bool AllDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool IsNameSwitch(std::string_view word) {
-  return std::any_of(std::begin(NameSwitches), std::end(NameSwitches),
-                     [&](std::string_view name) { return EqualIgnoringCase(word, name); });
-}
-
-// The arguments of a line as robocopy gets them: cmd.exe has taken its
-// carets (outside quotes) and its tail.
-std::vector<Argument> Arguments(const CommandLine& split) {
-  const std::string_view text = split.rest.substr(0, split.tailAt - split.restAt);
-  std::vector<Argument> arguments = ProgramArguments(text, split.restAt);
-  for (Argument& argument : arguments) {
-    if (argument.written.find('^') == std::string_view::npos) continue;
-    std::string text;
-    bool quoted = false;
-    for (std::size_t i = 0; i < argument.text.size(); ++i) {
-      const char c = argument.text[i];
-      if (c == '"') quoted = !quoted;
-      if (c == '^' && !quoted && i + 1 < argument.text.size()) text.push_back(argument.text[++i]);
-      else if (c != '^' || quoted) text.push_back(c);
-    }
-    argument.text = text;
-  }
-  return arguments;
 }
 
 // The names in a field, as robocopy will get them.
@@ -126,126 +63,16 @@ std::pair<std::string, std::string> Folders(const State& state, const Reading& f
           KeptInUse(from.target, state.target, from.state.target) ? from.target.text : state.target};
 }
 
-bool IsDriveRoot(std::string_view folder) {
-  return (folder.size() == 2 || (folder.size() == 3 && folder[2] == '\\')) && folder[1] == ':';
-}
-
 bool Deleting(const State& state) {
   return state.checked[Mirror] || state.checked[Purge] || state.checked[MoveFiles] || state.checked[MoveAll];
 }
 
-// robocopy's results below 8 mean success.
-Warning ResultWarning(Wording label) {
-  return {std::move(label), Wording("robocopy meldet Erfolg mit Ergebnissen von 0 bis 7: 1 Dateien kopiert, 2 "
-                                    "zusätzliche, 4 abweichende Dateien im Ziel, und Summen davon. Erst ab 8 ging etwas "
-                                    "schief: prüfen Sie mit if errorlevel 8.")};
-}
-
-// "D:\Ziel" for a tree's folder, or the words for none.
-std::string Shown(const std::string& folder, std::string_view none) {
+// Where a folder is: "in „D:\Ziel“", "auf ganz „D:\“" for a drive's root,
+// or the words for none.
+std::string Where(const std::string& folder, std::string_view none) {
   if (folder.empty()) return std::string(none);
-  return "„" + (folder.size() > 3 && folder.back() == '\\' ? folder.substr(0, folder.size() - 1) : folder) + "“";
-}
-
-Wording Explain(const CommandLine& line) {
-  const std::vector<Argument> arguments = Arguments(line);
-  std::vector<const Argument*> folders;
-  Wording options;
-  bool names = false;
-  for (const Argument& word : arguments) {
-    if (word.text.starts_with('/')) {
-      names = IsNameSwitch(word.text);
-      const SwitchMatch match = MatchSwitch(OptionSwitches(), word.text);
-      options.Words("; ").Append(match.index >= 0 ? ExplainSwitch(OptionSwitches(), word.text)
-                                                  : ExplainSwitch(MoreSwitches, word.text));
-    } else if (names) {
-      options.Words(" ").Quote(word.text);
-    } else {
-      folders.push_back(&word);
-    }
-  }
-  Wording explanation("robocopy: kopiert ");
-  if (folders.size() < 2) return explanation.Words("nichts: Quelle und Ziel fehlen").Append(options);
-  explanation.Words("aus ").Quote(folders[0]->text).Words(" nach ").Quote(folders[1]->text);
-  if (folders.size() > 2) {
-    explanation.Words(" die Dateien");
-    for (std::size_t i = 2; i < folders.size(); ++i) explanation.Words(" ").Quote(folders[i]->text);
-  }
-  return explanation.Append(options);
-}
-
-void Warn(const CommandLine& line, Warnings& warnings) {
-  const std::vector<Argument> arguments = Arguments(line);
-  std::vector<const Argument*> folders;
-  bool deletesTarget = false, deletesSource = false, names = false;
-  for (const Argument& word : arguments) {
-    if (word.text.starts_with('/')) {
-      names = IsNameSwitch(word.text);
-      for (std::string_view name : {"/MIR", "/PURGE"}) deletesTarget |= EqualIgnoringCase(word.text, name);
-      for (std::string_view name : {"/MOV", "/MOVE"}) deletesSource |= EqualIgnoringCase(word.text, name);
-    } else if (!names) {
-      folders.push_back(&word);
-    }
-    // "C:\Daten\" ends in a backslash that robocopy reads as a quote.
-    if (word.written.ends_with("\\\"") && word.text.find('"') != std::string::npos)
-      warnings.push_back({Wording("\\\" im Ordner"),
-                          Wording("robocopy liest \\ vor einem schließenden Anführungszeichen als Anführungszeichen im "
-                                  "Namen: aus ").Quote(word.written).Words(" wird ").Quote(word.text).Words(
-                                  ". Schreiben Sie den Ordner ohne \\ am Ende („C:\\Daten“) oder den Stamm eines "
-                                  "Laufwerks ohne Anführungszeichen (D:\\).")});
-  }
-  const std::string target = folders.size() > 1 ? folders[1]->text : std::string();
-  if (deletesTarget && IsDriveRoot(target))
-    warnings.push_back({Wording("löscht auf ganz ").LineText(target),
-                        Wording("/MIR und /PURGE löschen im Ziel alles, was es in der Quelle nicht gibt. Das Ziel ist "
-                                "das ganze Laufwerk ").Quote(target).Words(": auch jeder fremde Ordner darauf wird "
-                                                                          "gelöscht. Wählen Sie einen Ordner als Ziel.")});
-  else if (deletesTarget)
-    warnings.push_back({Wording("löscht im Ziel"),
-                        Wording("/MIR und /PURGE löschen im Ziel alle Dateien und Ordner, die es in der Quelle nicht "
-                                "gibt. Prüfen Sie es vorher mit /L.")});
-  if (deletesSource)
-    warnings.push_back({Wording("löscht in der Quelle"),
-                        Wording("/MOV und /MOVE löschen, was sie kopiert haben, in der Quelle. Prüfen Sie es vorher "
-                                "mit /L.")});
-  const std::string_view tail = TrimmedBlanks(line.tail);
-  for (std::string_view chain : {"||", "&&"})
-    if (tail.starts_with(chain)) warnings.push_back(ResultWarning(Wording(chain).Words(" nach robocopy")));
-}
-
-// A test of robocopy's result in the line after it that takes a success
-// for a failure: "if errorlevel 1", "if %errorlevel% neq 0". Only a test
-// at 8 tells them apart.
-void WarnAfter(std::string_view next, Warnings& warnings) {
-  const CommandLine test = ReadCommandLine(next, {"if", ""});
-  if (!test.ours) return;
-  std::vector<std::string_view> words;
-  for (const Argument& word : test.arguments) words.push_back(word.written);
-  std::size_t i = 0;
-  if (i < words.size() && EqualIgnoringCase(words[i], "/i")) ++i;
-  if (i < words.size() && EqualIgnoringCase(words[i], "not")) ++i;
-  auto number = [](std::string_view text) {
-    int value = 0;
-    for (char digit : text) value = value * 10 + (digit - '0');
-    return AllDigits(text) && text.size() < 4 ? value : -1;
-  };
-  bool wrong = false;
-  if (i + 1 < words.size() && EqualIgnoringCase(words[i], "errorlevel")) {
-    const int level = number(words[i + 1]);
-    wrong = level >= 1 && level <= 7;
-  } else if (i < words.size() && (StartsIgnoringCase(words[i], "%errorlevel%") || StartsIgnoringCase(words[i], "!errorlevel!"))) {
-    // "%errorlevel%==0" is one word; "%errorlevel% neq 0" three.
-    std::string_view operation = words[i].substr(12), value;
-    if (operation.starts_with("==")) value = operation.substr(2), operation = "==";
-    else if (i + 2 < words.size()) operation = words[i + 1], value = words[i + 2];
-    const int level = number(value);
-    const bool atEight = (EqualIgnoringCase(operation, "geq") && level == 8) ||
-                         (EqualIgnoringCase(operation, "gtr") && level == 7) ||
-                         (EqualIgnoringCase(operation, "lss") && level == 8) ||
-                         (EqualIgnoringCase(operation, "leq") && level == 7);
-    wrong = level >= 0 && level < 8 && !atEight;
-  }
-  if (wrong) warnings.push_back(ResultWarning(Wording("Ergebnis von robocopy")));
+  const std::string shown = folder.size() > 3 && folder.back() == '\\' ? folder.substr(0, folder.size() - 1) : folder;
+  return (IsDriveRoot(folder) ? "auf ganz „" : "in „") + shown + "“";
 }
 
 // Ticks the box of a switch of the dialog's with its value; false for
@@ -253,7 +80,7 @@ void WarnAfter(std::string_view next, Warnings& warnings) {
 // value different from the first, or a box that cannot stand beside one
 // ticked already (the switch then stays as it stood).
 bool TakeOption(std::string_view given, State& state) {
-  const SwitchMatch match = MatchSwitch(OptionSwitches(), given);
+  const SwitchMatch match = MatchSwitch(OptionSwitches, given);
   if (match.index < 0) return false;
   const auto option = static_cast<std::size_t>(match.index);
   const Value value = Options[option].value;
@@ -269,6 +96,15 @@ bool TakeOption(std::string_view given, State& state) {
 }
 
 }  // namespace
+
+std::vector<Argument> Arguments(const CommandLine& split) {
+  return ProgramArguments(split.rest.substr(0, split.tailAt - split.restAt), split.restAt, true);
+}
+
+bool TakesNames(std::string_view word) {
+  return std::any_of(std::begin(NameSwitches), std::end(NameSwitches),
+                     [&](std::string_view name) { return EqualIgnoringCase(word, name); });
+}
 
 bool Implied(const State& state, std::size_t option) {
   switch (option) {
@@ -320,13 +156,13 @@ std::string Refusal(const State& state, const Reading& from) {
 std::string Deletions(const State& state, const Reading& from) {
   std::string said;
   const auto [sourceFolder, targetFolder] = Folders(state, from);
-  const std::string target = Shown(targetFolder, "im Ziel"), source = Shown(sourceFolder, "in der Quelle");
+  const std::string target = Where(targetFolder, "im Ziel"), source = Where(sourceFolder, "in der Quelle");
   auto add = [&said](const std::string& sentence) { said.append(said.empty() ? "" : "; ").append(sentence); };
   if ((state.checked[Mirror] || state.checked[Purge]) && !state.checked[KeepExtras])
-    add(std::string(state.checked[Mirror] ? "/MIR" : "/PURGE") + (IsDriveRoot(targetFolder) ? " löscht auf ganz " : " löscht in ") +
-        target + ", was es in " + source + " nicht gibt");
-  if (state.checked[MoveAll]) add("/MOVE löscht die kopierten Dateien und Ordner in " + source);
-  else if (state.checked[MoveFiles]) add("/MOV löscht die kopierten Dateien in " + source);
+    add(std::string(state.checked[Mirror] ? "/MIR" : "/PURGE") + " löscht " + target + ", was es " + source +
+        " nicht gibt");
+  if (state.checked[MoveAll]) add("/MOVE löscht die kopierten Dateien und Ordner " + source);
+  else if (state.checked[MoveFiles]) add("/MOV löscht die kopierten Dateien " + source);
   return said;
 }
 
@@ -359,9 +195,9 @@ Reading Read(std::string_view line) {
     }
     names = OptionCount;
     keptNames = false;
-    const auto option = static_cast<std::size_t>(MatchSwitch(OptionSwitches(), word.text).index);
+    const auto option = static_cast<std::size_t>(MatchSwitch(OptionSwitches, word.text).index);
     if (!TakeOption(word.text, read.state)) {
-      keptNames = IsNameSwitch(word.text);
+      keptNames = TakesNames(word.text);
       read.frame.Keep(word);
     } else if (Options[option].value == Value::Names) {
       names = option;
@@ -421,7 +257,5 @@ std::string Build(const State& state, const Reading& from) {
   }
   return from.frame.Around(line);
 }
-
-const Model model{Forms, "Ordner kopieren und spiegeln", Explain, Warn, WarnAfter};
 
 }  // namespace lines::robocopy

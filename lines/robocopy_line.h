@@ -37,6 +37,8 @@ struct Option {
 };
 inline constexpr std::size_t OptionCount = 47;
 extern const std::array<Option, OptionCount> Options;
+// Their switches, in the same order, as a switch table.
+extern const std::array<Switch, OptionCount> OptionSwitches;
 // The frames of the groups, in order.
 extern const std::array<std::string_view, 5> Groups;
 
@@ -90,6 +92,13 @@ std::string Refusal(const State& state, const Reading& from = {});
 std::string Deletions(const State& state, const Reading& from = {});
 
 std::string Build(const State& state, const Reading& from = {});
+
+// A line's arguments as robocopy gets them: cmd.exe has taken its carets
+// outside quotes and the tail, and robocopy splits the rest as the C
+// runtime does.
+std::vector<Argument> Arguments(const CommandLine& line);
+// Whether the names after `word` are its own: /XF, /XD and /IF.
+bool TakesNames(std::string_view word);
 
 extern const Model model;
 

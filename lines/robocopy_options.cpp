@@ -11,7 +11,9 @@ namespace {
 constexpr Value None = Value::None, Number = Value::Number, Names = Value::Names, File = Value::File;
 }  // namespace
 
-const std::array<Option, OptionCount> Options = {{
+namespace {
+
+constexpr std::array<Option, OptionCount> Table = {{
     {0, {"/S", "mit Unterordnern, ohne leere"}, None, "Unterordner",
      "/S kopiert auch die Unterordner, aber keine leeren."},
     {0, {"/E", "mit allen Unterordnern, auch leeren"}, None, "alle Unterordner",
@@ -114,5 +116,16 @@ const std::array<Option, OptionCount> Options = {{
     {4, {"/FFT", "vergleicht Zeiten mit 2 Sekunden Spielraum (FAT)"}, None, "FAT-Zeiten",
      "/FFT vergleicht Zeiten mit 2 Sekunden Spielraum, wie ihn FAT-Laufwerke und viele NAS-Geräte brauchen."},
 }};
+
+constexpr std::array<Switch, OptionCount> SwitchesOf(const std::array<Option, OptionCount>& options) {
+  std::array<Switch, OptionCount> switches{};
+  for (std::size_t i = 0; i < OptionCount; ++i) switches[i] = options[i].line;
+  return switches;
+}
+
+}  // namespace
+
+const std::array<Option, OptionCount> Options = Table;
+const std::array<Switch, OptionCount> OptionSwitches = SwitchesOf(Table);
 
 }  // namespace lines::robocopy

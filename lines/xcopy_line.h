@@ -56,6 +56,10 @@ Reading Read(std::string_view line);
 void KeepSource(Reading& reading);
 void KeepTarget(Reading& reading);
 
+// The folder of a source: what comes before its file name pattern ("C:\Daten\"
+// of "C:\Daten\*.txt"), with its backslash; empty for a name alone.
+std::string_view SourceFolder(std::string_view source);
+
 // "Hinzufügen" makes a line only with a source or a target: chosen in a
 // tree, or kept from the line.
 bool CanAdd(const State& state, const Reading& from = {});

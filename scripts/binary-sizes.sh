@@ -1,9 +1,12 @@
 #!/bin/bash
 # Prints each file's size beside its limit and exits 1 when one is past it:
 #   binary-sizes.sh FILE...
-# Brindlework.dll: 150 KB for 32-bit hosts, 200 KB for 64-bit ones; each
+# Brindlework.dll: 170 KB for 32-bit hosts, 200 KB for 64-bit ones; each
 # program: 200 KB (KB as Windows counts them, 1,024 bytes). Other files, such
-# as the empty library beside them, are listed without a limit.
+# as the empty library beside them, are listed without a limit. The 32-bit
+# limit was 150 KB until the line models and robocopy: one model a command
+# that reads, keeps and names every part of a line took the library from
+# 93 to 125 KB, and the robocopy dialog with its model to 154 KB.
 set -euo pipefail
 status=0
 printf '%-24s %-7s %9s %9s  %s\n' file build bytes limit ""
@@ -12,7 +15,7 @@ for file in "$@"; do
   bits=32
   x86_64-w64-mingw32-objdump -f "$file" | grep -q 'file format pei-x86-64' && bits=64
   case $(basename "$file") in
-    Brindlework.dll) limit=$(( bits == 64 ? 200 : 150 )) ;;
+    Brindlework.dll) limit=$(( bits == 64 ? 200 : 170 )) ;;
     *.exe) limit=200 ;;
     *) limit= ;;
   esac

@@ -12,6 +12,7 @@
 #include "lines/chkdsk_line.h"
 #include "lines/color_line.h"
 #include "lines/echo_line.h"
+#include "lines/robocopy_line.h"
 #include "lines/title_line.h"
 #include "lines/xcopy_line.h"
 #include "tests/fuzz/fuzz_driver.h"
@@ -27,6 +28,7 @@ struct Choices {
   unsigned Next(unsigned below) { return at < input.size() ? static_cast<unsigned char>(input[at++]) % below : 0; }
   template <std::size_t N>
   const char* Pick(const char* const (&from)[N]) { return from[Next(N)]; }
+  const char* Pick(const char* const* from, unsigned count) { return from[Next(count)]; }
 };
 
 std::string Upper(std::string_view text) {
@@ -116,6 +118,12 @@ std::pair<std::string, std::string> AddedAtOnce(std::string_view word, std::stri
     chkdsk::ShowDrive(r, listed);
     return result(r, chkdsk::Build(r.state, r));
   }
+  if (word == "robocopy") {
+    auto r = robocopy::Read(line);
+    if (r.state.source.find("\\Neu\\") != std::string::npos) robocopy::KeepSource(r);
+    if (r.state.target.find("\\Neu\\") != std::string::npos) robocopy::KeepTarget(r);
+    return result(r, robocopy::Refusal(r.state, r).empty() ? robocopy::Build(r.state, r) : "");
+  }
   auto r = xcopy::Read(line);
   if (r.state.source.find("\\Neu\\") != std::string::npos) xcopy::KeepSource(r);
   if (r.state.target.find("\\Neu\\") != std::string::npos) xcopy::KeepTarget(r);
@@ -136,6 +144,7 @@ std::string Normal(std::string_view word, std::size_t index, const std::string& 
                                          (path.size() == 3 && path[2] == '\\')) && path[1] == ':')
     return Upper(path.substr(0, 2));
   if (word == "color" && index == 0) return Upper(path.size() == 1 ? "0" + path : path);
+  if (word == "robocopy") return index < 2 && Absolute(path) && path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
   if (word != "xcopy" || index > 1 || !Absolute(path)) return path;
   const std::size_t name = path.find_last_of('\\') + 1;
   if (index == 0 && path.find_first_of("*?", name) != std::string::npos) return path;
@@ -149,7 +158,9 @@ void CheckMeaningKept(std::string_view word, const std::string& line) {
   const auto [again, notice] = AddedAtOnce(word, line);
   const std::string said = Said(notice);
   if (again.empty()) return;  // "Hinzufügen" makes no line of it
-  const Meaning before = MeaningOf(line, word), after = MeaningOf(again, word);
+  Meaning before = MeaningOf(line, word), after = MeaningOf(again, word);
+  // robocopy copies all files without a pattern, as with *.* alone.
+  if (word == "robocopy" && before.positionals.size() == 3 && before.positionals[2] == "*.*") before.positionals.pop_back();
   FUZZ_CHECK(before.at == after.at || Named(said, "@"));
   if (const std::size_t further = line.find("\r\n"); further != std::string::npos)
     FUZZ_CHECK(Named(said, line.substr(further + 2)));
@@ -175,7 +186,13 @@ void CheckMeaningKept(std::string_view word, const std::string& line) {
     if (was == is) continue;
     FUZZ_CHECK(had ? Named(said, before.positionals[i]) : !said.empty());
   }
-  for (const std::string& given : before.switches) FUZZ_CHECK(after.switches.count(given) || Named(said, given));
+  // /MIR holds /E and /PURGE, /E holds /S: robocopy's line writes them once.
+  auto held = [&](const std::string& given) {
+    return word == "robocopy" && (((given == "/S" || given == "/E" || given == "/PURGE") && after.switches.count("/MIR")) ||
+                                  (given == "/S" && after.switches.count("/E")));
+  };
+  for (const std::string& given : before.switches)
+    FUZZ_CHECK(after.switches.count(given) || held(given) || Named(said, given));
   for (const std::string& made : after.switches) FUZZ_CHECK(before.switches.count(made));
   FUZZ_CHECK(before.tail == after.tail || Named(said, before.tail));
 }
@@ -196,6 +213,9 @@ std::string WrittenLine(std::string_view word, Choices& c) {
   static const char* const ChkdskSwitches[] = {"/f", "/V", "/r", "/x", "/I", "/c", "/l", "/L:4096", "/b", "/scan",
                                                "/q", "/F:1"};
   static const char* const Volumes[] = {"C:", "d:\\", "q:", "C:\\Daten", "\\\\?\\Volume{1}"};
+  static const char* const RobocopySwitches[] = {"/s", "/E", "/mir", "/PURGE", "/MOV", "/move", "/z", "/B", "/ZB",
+                                                 "/R:3", "/w:10", "/MT:8", "/lev:2", "/LOG:x.txt", "/LOG+:\"a b.log\"",
+                                                 "/NP", "/copy:DAT", "/zz", "/R:x", "/XO", "/MAXAGE:30", "/DCOPY:T"};
   static const char* const Colours[] = {"9f", "1", "0", "77", "1G", "0a", "Fc", "123", "/?"};
   static const char* const Texts[] = {"", " ", "Hallo Welt", "  zwei  ", "on", " OFF ", "/?", "a & b > c", "100%",
                                       "^& x", "\"x & y\"", "Gr\xFC\xDF" "e"};
@@ -217,13 +237,29 @@ std::string WrittenLine(std::string_view word, Choices& c) {
     for (unsigned n = c.Next(5); n > 0; --n) parts.push_back(c.Pick(ChkdskSwitches));
     if (c.Next(4)) parts.insert(parts.begin() + c.Next(static_cast<unsigned>(parts.size()) + 1), c.Pick(Volumes));
     if (c.Next(8) == 0) parts.push_back("C:");
+  } else if (word == "robocopy") {
+    // A quoted folder ends in no backslash, nor is a root quoted: robocopy would read a quote.
+    auto folder = [&](bool source) {
+      std::string written = path(false);
+      if (source && written.find('\\') == std::string::npos) return written;
+      const bool quoted = written.front() == '"';
+      if (quoted && written.size() > 5 && written[written.size() - 2] == '\\') written.erase(written.size() - 2, 1);
+      return quoted && written.size() == 5 ? written.substr(1, 3) : written;
+    };
+    for (unsigned n = c.Next(5); n > 0; --n) parts.push_back(c.Pick(RobocopySwitches));
+    if (c.Next(6)) parts.insert(parts.begin(), folder(true));
+    if (c.Next(6) && !parts.empty() && parts[0][0] != '/') parts.insert(parts.begin() + 1, folder(false));
+    if (c.Next(4) == 0 && parts.size() > 1 && parts[1][0] != '/') parts.insert(parts.begin() + 2, c.Pick(Patterns + 2, 5));
   } else if (word == "color") {
     if (c.Next(5)) parts.push_back(c.Pick(Colours));
     if (c.Next(8) == 0) parts.push_back("x");
   }
-  std::shuffle(parts.begin() + (parts.empty() || parts[0][0] == '/' ? 0 : 1), parts.end(), std::minstd_rand(c.Next(256)));
-  for (std::size_t i = 1; i < parts.size(); ++i)  // glued switches: "/s/e"
-    if (parts[i][0] == '/' && parts[i - 1][0] == '/' && c.Next(4) == 0) parts[i - 1] += parts[i], parts.erase(parts.begin() + i);
+  // robocopy takes its files before its options, each on its own.
+  if (word != "robocopy") {
+    std::shuffle(parts.begin() + (parts.empty() || parts[0][0] == '/' ? 0 : 1), parts.end(), std::minstd_rand(c.Next(256)));
+    for (std::size_t i = 1; i < parts.size(); ++i)  // glued switches: "/s/e"
+      if (parts[i][0] == '/' && parts[i - 1][0] == '/' && c.Next(4) == 0) parts[i - 1] += parts[i], parts.erase(parts.begin() + i);
+  }
   std::string line(c.Pick({"", "", " ", "@", "  @ ", "\t@"}));
   for (char letter : word) line += static_cast<char>(c.Next(2) ? letter ^ 0x20 : letter);
   if (word == "echo" || word == "title") {
@@ -247,11 +283,27 @@ std::vector<std::pair<std::string, std::string>> MadeLines(Choices& c, const std
     if (c.Next(4)) *folder = std::string{static_cast<char>('C' + c.Next(2)), ':', '\\'} + (c.Next(2) ? typed + "\\" : "");
   if (copy.source.empty() && copy.target.empty()) copy.source = "C:\\";  // "Hinzufügen" needs one
   const int background = 1 + static_cast<int>(c.Next(16)), text = 1 + static_cast<int>(c.Next(16));
+  // robocopy needs both folders, not one inside the other while it deletes.
+  robocopy::State mirror;
+  mirror.source = "C:\\" + (c.Next(2) ? typed + "\\" : "");
+  mirror.target = "D:\\" + (c.Next(2) ? typed + "\\" : "");
+  mirror.files = c.Pick({"", "*.*", "*.docx \"mein bericht.doc\"", typed.find(' ') == std::string::npos ? typed.c_str() : "*.c"});
+  for (std::size_t option = 0; option < robocopy::OptionCount; ++option) {
+    const auto excluded = robocopy::ExcludedBy(option);
+    if (c.Next(4) || std::any_of(excluded.begin(), excluded.end(), [&](std::size_t o) { return mirror.checked[o]; }))
+      continue;
+    mirror.checked[option] = true;
+    const robocopy::Value value = robocopy::Options[option].value;
+    if (value == robocopy::Value::Number) mirror.values[option] = std::to_string(c.Next(200));
+    if (value == robocopy::Value::Names) mirror.values[option] = c.Pick({"*.tmp", "*.tmp \"alte datei.bak\"", "\"C:\\Alte Daten\\\\\""});
+    if (value == robocopy::Value::File) mirror.logFile = c.Pick({"robocopy.log", "C:\\Log Dateien\\r.txt"});
+  }
   return {{"echo", echo::Build({typed})},
           {"title", title::Build({title::BlankFreeText(typed).empty() ? typed + "x" : typed})},
           {"color", color::Build(background != text ? color::State{background, text} : color::State{})},
           {"chkdsk", chkdsk::Build(disk)},
-          {"xcopy", xcopy::Build(copy)}};
+          {"xcopy", xcopy::Build(copy)},
+          {"robocopy", robocopy::Build(mirror)}};
 }
 
 }  // namespace
@@ -273,7 +325,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = Upper(typed.substr(std::min(typed.find_first_not_of(' '), typed.size())));
     FUZZ_CHECK(notice.empty() || (word == "echo" && (text.starts_with("ON") || text.starts_with("OFF"))));
   }
-  for (std::string_view word : {"echo", "title", "color", "chkdsk", "xcopy"}) {
+  for (std::string_view word : {"echo", "title", "color", "chkdsk", "xcopy", "robocopy"}) {
     CheckMeaningKept(word, WrittenLine(word, c));
     const std::string once = AddedAtOnce(word, input).first;
     FUZZ_CHECK(AddedAtOnce(word, once).first == once);

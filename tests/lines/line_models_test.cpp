@@ -9,6 +9,7 @@
 #include "lines/chkdsk_line.h"
 #include "lines/color_line.h"
 #include "lines/echo_line.h"
+#include "lines/robocopy_line.h"
 #include "lines/title_line.h"
 #include "lines/xcopy_line.h"
 
@@ -44,6 +45,12 @@ std::pair<std::string, std::string> AddedAtOnce(std::string_view command, std::s
     chkdsk::Reading r = chkdsk::Read(line);
     chkdsk::ShowDrive(r, listed);
     return unchanged(r, chkdsk::Build(r.state, r));
+  }
+  if (command == "robocopy") {
+    robocopy::Reading r = robocopy::Read(line);
+    if (!r.state.source.empty() && !TreeShows(r.state.source)) robocopy::KeepSource(r);
+    if (!r.state.target.empty() && !TreeShows(r.state.target)) robocopy::KeepTarget(r);
+    return unchanged(r, robocopy::Refusal(r.state, r).empty() ? robocopy::Build(r.state, r) : "");
   }
   xcopy::Reading r = xcopy::Read(line);
   if (!r.state.source.empty() && !TreeShows(r.state.source)) xcopy::KeepSource(r);
@@ -125,6 +132,16 @@ TEST(LineModels, ALineOfAnOldScriptKeepsItsMeaningOrTheNoticeSaysWhatChanges) {
       {"xcopy", "xcopy C:\\Tom^&Jerry\\*.txt D:\\", "xcopy \"C:\\Tom&Jerry\\*.txt\" \"D:\\\"", "Bleibt: Muster „*.txt“"},
       {"xcopy", "xcopy a^&b.txt \"\"", "xcopy a^&b.txt \"\"", "Bleibt: Quelle „a&b.txt“"},
       {"xcopy", "@copy a b", "", "Anderer Befehl „@copy a b“: nichts übernommen"},
+      {"robocopy", "ROBOCOPY.EXE \"C:\\Eigene Dateien\\\\\" D:\\ *.docx /s /e /r:3 /COPY:DAT /XF *.tmp \"a b.bak\" /JOB:nacht",
+       "robocopy \"C:\\Eigene Dateien\" D:\\ *.docx /E /XF *.tmp \"a b.bak\" /R:3 /COPY:DAT /JOB:nacht",
+       "Bleibt: „/COPY:DAT“, „/JOB:nacht“"},
+      {"robocopy", "robocopy \"C:\\Daten\\\" \"D:\\\" /MIR", "",
+       "„\"C:\\Daten\\\" \"D:\\\"“ liest robocopy als „C:\\Daten\" D:\"“: das \\ vor dem Anführungszeichen hebt es auf; "
+       "bleibt: Quelle „C:\\Daten\" D:\"“"},
+      {"robocopy", "robocopy C:\\Daten D:\\Neu C:\\Andere /MOV /MOVE /IF a.txt b.txt > log.txt",
+       "robocopy C:\\Daten D:\\Neu C:\\Andere /MOV /MOVE /IF a.txt b.txt > log.txt",
+       "„C:\\Andere“ ist für robocopy ein Dateimuster, kein Ordner; bleibt: Ziel „D:\\Neu“ (fehlt hier), „/MOVE“, "
+       "„/IF“, „a.txt“, „b.txt“, Umleitung „> log.txt“"},
   };
   for (const Row& row : rows) {
     const auto [again, notice] = AddedAtOnce(row.command, row.line);
@@ -143,6 +160,7 @@ TEST(LineModels, EveryHostOpensTheSameLines) {
       {"title/?", nullptr},      {"color/?", "color"},      {"COLOR 1f", "color"}, {"color&cls", "color"},
       {"chkdsk/f", "chkdsk"},    {"chkdsk.exe c:", "chkdsk"}, {"chkdsk.exec", nullptr},
       {"xcopy/s a b", "xcopy"},  {"Xcopy.Exe a b", "xcopy"}, {"xcopy", "xcopy"},   {"xcopyy a", nullptr},
+      {"robocopy/?", "robocopy"}, {"@RoboCopy.exe a b /mir", "robocopy"}, {"robocopyx", nullptr},
       {"rem xcopy a b", nullptr}, {":: echo", nullptr},     {"x copy", nullptr},   {"", nullptr},
       {"   ", nullptr},
   };
@@ -156,7 +174,7 @@ TEST(LineModels, EveryHostOpensTheSameLines) {
     const std::pair<const char*, bool> library[] = {
         {"chkdsk", chkdsk::Read(line).frame.ours}, {"color", color::Read(line).frame.ours},
         {"echo", echo::Read(line).frame.ours},     {"title", title::Read(line).frame.ours},
-        {"xcopy", xcopy::Read(line).frame.ours}};
+        {"xcopy", xcopy::Read(line).frame.ours},   {"robocopy", robocopy::Read(line).frame.ours}};
     for (const auto& [dialog, opens] : library)
       EXPECT_EQ(opens, command && std::string_view(command) == dialog) << dialog << ": " << line;
   }

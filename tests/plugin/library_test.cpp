@@ -1,4 +1,4 @@
-// What the five dialogs share as a host meets them: their windows, the ways
+// What the dialogs share as a host meets them: their windows, the ways
 // to cancel, a host that refuses windows, and unloading after calls.
 #include <gtest/gtest.h>
 
@@ -51,6 +51,17 @@ TEST(Library, EachDialogIsAFixedWindowOfItsSizeWithItsCaptionsAndCancels) {
          Select(GetDlgItem(dialog, 1), DriveEntry(GetDlgItem(dialog, 1), 'C'));
          Toggle(dialog, 5);
        }},
+      {Robocopy, 630, 506, true, 1,
+       "Quelle|*|Ziel|*|Dateien:||Was kopieren|Wie kopieren|Welche Dateien|Wiederholen und Tempo|Protokoll|"
+       "Protokolldatei:|||Hinzufügen|Abbrechen||||/S Unterordner|/E alle Unterordner|/LEV:|/MIR spiegeln|"
+       "/PURGE im Ziel löschen|/MOV Dateien verschieben|/MOVE alles verschieben|/CREATE nur Struktur|/Z Neustartmodus|"
+       "/B Sicherungsmodus|/ZB beides|/J ungepuffert|/COPYALL alle Angaben|/SEC mit Rechten|/DCOPY:T Ordnerzeiten|"
+       "/SL Links selbst|/XJ ohne Junctions|/A mit Archivbit|/M Archivbit löschen|/XO ältere auslassen|"
+       "/XN neuere auslassen|/XC geänderte auslassen|/XX Extras lassen|/XL nur vorhandene|/IS gleiche auch|"
+       "/IT Attribute geändert|/MAX:|/MIN:|/MAXAGE:|/MINAGE:|/XF|/XD|/R:|/W:|/MT:|/L nur auflisten|/LOG: ersetzen|"
+       "/LOG+: anhängen|/TEE auch zeigen|/NP ohne Prozent|/NFL ohne Dateien|/NDL ohne Ordner|/NJH ohne Kopf|"
+       "/NJS ohne Summe|/V ausführlich|/ETA Restzeit|/FFT FAT-Zeiten",
+       [](HWND dialog) { Toggle(dialog, 23); }},
   };
   LoadedLibrary library;
   for (const Row& row : rows) {

@@ -20,8 +20,9 @@ struct CommandDialog {
   int add, cancel;
 };
 inline constexpr CommandDialog Chkdsk{"chkdsk", "Chkdsk", 16, 17}, Color{"color", "Color", 9, 10},
-    Echo{"echo", "Echo", 3, 4}, Title{"title", "Title", 3, 4}, Xcopy{"xcopy", "XCOPY", 31, 30};
-inline constexpr CommandDialog Dialogs[] = {Chkdsk, Color, Echo, Title, Xcopy};
+    Echo{"echo", "Echo", 3, 4}, Title{"title", "Title", 3, 4}, Xcopy{"xcopy", "XCOPY", 31, 30},
+    Robocopy{"robocopy", "Robocopy", 15, 16};
+inline constexpr CommandDialog Dialogs[] = {Chkdsk, Color, Echo, Title, Xcopy, Robocopy};
 inline constexpr int TextField = 2;  // of echo and title
 
 struct CommandResult {
