@@ -110,6 +110,24 @@ void BareTree(HWND parent, int x, int y, int width, int height, int identifier) 
   TreeView_Expand(tree, computer, TVE_EXPAND);
 }
 
+// A balloon tooltip window of its own for `control`, titled "Info".
+void BareTip(HWND window, HWND control, const char* text) {
+  HWND tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, "", WS_POPUP | TTS_BALLOON | TTS_NOPREFIX, 0, 0, 0, 0, window,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(tooltip, TTM_SETTIPTEXTCOLOR, GetSysColor(COLOR_INFOTEXT), 0);
+  SendMessageA(tooltip, TTM_SETTIPBKCOLOR, GetSysColor(COLOR_INFOBK), 0);
+  SendMessageA(tooltip, TTM_SETMAXTIPWIDTH, 0, 180);
+  SendMessageA(tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, 32767);
+  TTTOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = control;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = const_cast<char*>(text);
+  SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltip, TTM_SETTITLEA, 0, reinterpret_cast<LPARAM>("Info"));
+}
+
 }  // namespace
 
 void RunBareTextFieldWindow() {
@@ -182,6 +200,37 @@ void RunBareXcopyWindow() {
   }
   Control(window, "Button", "Abbrechen", PushButton, 0, 335, 445, 84, 27, 30);
   Control(window, "Button", "Hinzufügen", PushButton, 0, 240, 445, 84, 27, 31);
+  ShowAndRun(window);
+}
+
+void RunBareRobocopyWindow() {
+  constexpr char Tip[] = "/X erklärt in einem oder zwei Sätzen, was der Schalter tut, wie die Tipps des Dialogs.";
+  constexpr DWORD Field = Child | WS_TABSTOP | ES_AUTOHSCROLL;
+  HWND window = OpenBare("Bare", 630, 510);
+  for (int side = 0; side < 2; ++side) {
+    Control(window, "Button", side ? "Ziel" : "Quelle", Frame, 0, 8 + 309 * side, 6, 305, 140, 1 + 2 * side);
+    BareTree(window, 14 + 309 * side, 24, 293, 116, 2 + 2 * side);
+    BareTip(window, GetDlgItem(window, 2 + 2 * side), Tip);
+  }
+  Control(window, "Static", "Dateien:", Label, 0, 10, 154, 52, 18, 5);
+  BareTip(window, Control(window, "Edit", "", Field, WS_EX_CLIENTEDGE, 64, 152, 250, 18, 6), Tip);
+  constexpr int Frames[][4] = {{8, 178, 160, 150}, {172, 178, 148, 166}, {324, 178, 298, 166}, {8, 330, 160, 70},
+                               {172, 346, 450, 102}};
+  for (int i = 0; i < 5; ++i) Control(window, "Button", "Rahmen", Frame, 0, Frames[i][0], Frames[i][1], Frames[i][2], Frames[i][3], 7 + i);
+  // The boxes, ten of them with a field beside them and eight with a unit after it.
+  for (int i = 0; i < 47; ++i) {
+    const int x = 14 + (i % 4) * 150, y = 194 + (i / 4) * 16;
+    const bool field = i < 10;
+    BareTip(window, Control(window, "Button", "/X Schalter", Box, 0, x, y, field ? 60 : 136, 15, 20 + i), Tip);
+    if (!field) continue;
+    BareTip(window, Control(window, "Edit", "", Field, WS_EX_CLIENTEDGE, x + 60, y - 1, 44, 18, 120 + i), Tip);
+    if (i < 8) Control(window, "Static", "Tage", Label, 0, x + 108, y + 1, 30, 15, 220 + i);
+  }
+  Control(window, "Static", "Protokolldatei:", Label, 0, 178, 428, 84, 15, 12);
+  BareTip(window, Control(window, "Edit", "", Field, WS_EX_CLIENTEDGE, 264, 426, 350, 18, 13), Tip);
+  Control(window, "Static", "", Label | SS_NOPREFIX | SS_ENDELLIPSIS, 0, 10, 450, 610, 18, 14);
+  Control(window, "Button", "Hinzufügen", PushButton, 0, 443, 472, 84, 27, 15);
+  Control(window, "Button", "Abbrechen", PushButton, 0, 538, 472, 84, 27, 16);
   ShowAndRun(window);
 }
 

@@ -9,5 +9,8 @@ void RunBareTextFieldWindow();  // echo and title
 void RunBareChkdskWindow(int driveLines);
 void RunBareColorWindow();
 void RunBareXcopyWindow();
+// robocopy's window with its 47 boxes, 10 fields beside them and a balloon
+// tooltip window for each box, field and tree, as the dialog has them.
+void RunBareRobocopyWindow();
 
 }  // namespace bench

@@ -1,6 +1,6 @@
-// How soon each of the five dialogs is ready after the host's call, beside
+// How soon each dialog is ready after the host's call, beside
 // a bare window with the same controls, measured the same way in the same
-// run (benchmarks/ready_time.h). Runs of all ten are interleaved, so that
+// run (benchmarks/ready_time.h). Runs of all of them are interleaved, so that
 // a drift of the machine touches every figure alike.
 //   dialog_ready_benchmark [REPORT_FILE]
 #include <windows.h>
@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
       {"chkdsk", [=] { bench::RunBareChkdskWindow(driveLines); }},
       {"color", bench::RunBareColorWindow},
       {"xcopy", bench::RunBareXcopyWindow},
+      {"robocopy", bench::RunBareRobocopyWindow},
   };
   for (Pair& pair : pairs)
     pair.procedure = reinterpret_cast<Procedure>(reinterpret_cast<void*>(GetProcAddress(library, pair.name)));

@@ -44,7 +44,7 @@ enum RobocopyGadget {
 // room for the captions.
 enum RobocopyFont { FrameFont = 0x7C11 };
 
-constexpr int InnerWidth = 630, InnerHeight = 506;
+constexpr int InnerWidth = 630, InnerHeight = 510;
 constexpr int RowStep = 16, BoxHeight = 15, FieldHeight = 15;
 constexpr int FrameTop = 178, FrameHeader = 16;
 constexpr int SaysTop = 450, ButtonTop = 472;
@@ -89,7 +89,7 @@ class RobocopyDialog final : public plugin::CommandDialog {
     return {"Robocopy", InnerWidth, InnerHeight, toolkit::window_flag::CommandDialog};
   }
   const char* CommandWord() const override { return "robocopy"; }
-  int ButtonRowTop() const override { return SaysTop; }
+  int ButtonRowTop() const override { return ButtonTop; }
 
   void Prepare() override {
     frameFont_ = toolkit::LoadFont(FrameFont, "Arial", 10);

@@ -45,6 +45,7 @@ TEST_F(OpenFromLine, ChangedAndAddedThenAddedUnchanged) {
       {Color, 7, "color 1f", 3, nullptr, "color 1E"},
       {Xcopy, 10, "xcopy /y \"C:\\Program Files\" c:\\WINDOWS /e", 16, nullptr,  // folders of every prefix
        "xcopy \"C:\\Program Files\\*.*\" \"C:\\windows\\\" /E /Q /Y"},
+      {Robocopy, 12, "ROBOCOPY C:\\windows D:\\ /mir /r:3", 59, nullptr, "robocopy C:\\windows D:\\ /MIR /R:3 /NP"},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(GetProcAddress(library_.Module(), MAKEINTRESOURCEA(row.ordinal)), EditProcedure(row.dialog));
@@ -81,6 +82,9 @@ TEST_F(OpenFromLine, WhatADialogCannotShowIsNamedAboveItsButtons) {
       {Color, 70, "@color 77", "Gleiche Farben „77“: 9F gewählt; bleibt: „@“", "@color 9F"},
       {Echo, 40, "echo", "Wird zu „echo.“: leere Zeile statt Echo-Status", "echo."},
       {Title, 40, "echo x", "Anderer Befehl „echo x“: nichts übernommen", ""},
+      {Robocopy, 472, "robocopy C:\\windows Q:\\Fehlt *.txt /MIR /COPY:DAT > log.txt",
+       "Bleibt: Ziel „Q:\\Fehlt“ (fehlt hier), „/COPY:DAT“, Umleitung „> log.txt“",
+       "robocopy C:\\windows Q:\\Fehlt *.txt /MIR /COPY:DAT > log.txt"},
   };
   for (const Row& row : rows) {
     const CommandResult result = Edit(row.dialog, row.line, [&](HWND dialog) {

@@ -72,6 +72,13 @@ TEST(CommandExplanation, EachCommandAndSwitch) {
        L"Ziel; /D:01-31-2026 nur Dateien, die am 01-31-2026 oder später geändert wurden; /EXCLUDE:a.txt Dateien "
        L"überspringen, deren Pfad eine Zeile aus a.txt enthält; /-Y vor dem Überschreiben nachfragen"},
       {L"xcopy \"C:\\*.*\" \"\"", L"xcopy: kopiert „C:\\*.*“ in den aktuellen Ordner"},
+      {L"robocopy C:\\Daten \"D:\\Neue Sicherung\" *.docx /MIR /R:3 /LOG+:\"C:\\Log Dateien\\r.txt\" /XD Temp \"Alte "
+       L"Daten\" /COPY:DAT /zz",
+       L"robocopy: kopiert aus „C:\\Daten“ nach „D:\\Neue Sicherung“ die Dateien „*.docx“; /MIR spiegelt die Quelle: "
+       L"löscht im Ziel, was es in der Quelle nicht gibt; /R:3 wiederholt nach Fehlern 3-mal; /LOG+:C:\\Log Dateien\\r.txt "
+       L"hängt das Protokoll an C:\\Log Dateien\\r.txt an; /XD übergeht die Ordner „Temp“ „Alte Daten“; /COPY:DAT kopiert "
+       L"von den Dateien die Angaben DAT (D Daten, A Attribute, T Zeiten, S Rechte, O Besitzer, U Überwachung); "
+       L"„/zz“ unbekannt"},
       {L"echoes", L""},
       {L"rem echo x", L""},
   };
@@ -101,7 +108,28 @@ TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
       {L"xcopy \"C:\\*.*\" \"\" /Y", L"Ziel fehlt"},
       {L"xcopy \"*.*\" \"\"", L"Quelle ohne Ordner|Ziel fehlt|Quelle = Ziel"},
       {L"XCOPY \"C:\\Daten\\*.*\" \"c:\\daten\"", L"Quelle = Ziel"},
+      {L"robocopy C:\\Daten D:\\Sicherung /MIR /MOV", L"löscht im Ziel|löscht in der Quelle"},
+      {L"robocopy C:\\Daten D:\\ /PURGE || exit /b 1", L"löscht auf ganz D:\\||| nach robocopy"},
+      {L"robocopy \"C:\\Daten\\\" \"D:\\\" /E && echo fertig", L"\\\" im Ordner|&& nach robocopy"},
+      {L"robocopy \"C:\\Daten\\\\\" D:\\ /E", L""},
   };
+  // The line before: a test of robocopy's result only at 8 tells success from failure.
+  const std::pair<const wchar_t*, const wchar_t*> afterRobocopy[] = {
+      {L"if errorlevel 1 goto fehler", L"Ergebnis von robocopy"},
+      {L"IF NOT ERRORLEVEL 8 echo gut", L""},
+      {L"if %errorlevel% neq 0 exit /b 1", L"Ergebnis von robocopy"},
+      {L"if %ERRORLEVEL%==0 echo nichts", L"Ergebnis von robocopy"},
+      {L"if %errorlevel% geq 8 exit /b 1", L""},
+      {L"if %errorlevel% gtr 7 exit /b 1", L""},
+      {L"echo fertig", L""},
+  };
+  for (const auto& [line, expected] : afterRobocopy) {
+    std::wstring labels;
+    for (const LineWarning& warning : WarningsFor(line, L"robocopy C:\\Daten D:\\Sicherung /E"))
+      labels.append(labels.empty() ? L"" : L"|").append(warning.label);
+    EXPECT_EQ(labels, expected) << line;
+  }
+  EXPECT_TRUE(WarningsFor(L"if errorlevel 1 goto fehler", L"xcopy a b").empty()) << "xcopy fails from 1 on";
   for (const auto& [line, expected] : cases) {
     std::wstring labels;
     for (const LineWarning& warning : WarningsFor(line)) {

@@ -51,7 +51,7 @@ TEST(Library, EachDialogIsAFixedWindowOfItsSizeWithItsCaptionsAndCancels) {
          Select(GetDlgItem(dialog, 1), DriveEntry(GetDlgItem(dialog, 1), 'C'));
          Toggle(dialog, 5);
        }},
-      {Robocopy, 630, 506, true, 1,
+      {Robocopy, 630, 510, true, 1,
        "Quelle|*|Ziel|*|Dateien:||Was kopieren|Wie kopieren|Welche Dateien|Wiederholen und Tempo|Protokoll|"
        "Protokolldatei:|||Hinzufügen|Abbrechen||||/S Unterordner|/E alle Unterordner|/LEV:|/MIR spiegeln|"
        "/PURGE im Ziel löschen|/MOV Dateien verschieben|/MOVE alles verschieben|/CREATE nur Struktur|/Z Neustartmodus|"
