@@ -18,13 +18,18 @@ namespace {
 
 constexpr int Runs = 15;
 constexpr double Target = 1.2;
+// robocopy's bare window holds its tooltip windows too, so the dialog's own
+// work is all that is left to compare.
+constexpr double RobocopyTarget = 1.1;
 
 using Procedure = const char* (*)();
 
 struct Pair {
-  Pair(const char* procedureName, std::function<void()> bareWindow) : name(procedureName), bare(std::move(bareWindow)) {}
+  Pair(const char* procedureName, std::function<void()> bareWindow, double ratio = Target)
+      : name(procedureName), bare(std::move(bareWindow)), target(ratio) {}
   const char* name;
   std::function<void()> bare;
+  double target;
   Procedure procedure = nullptr;
   std::vector<double> dialog, floor;
   int dialogControls = 0, floorControls = 0;
@@ -61,7 +66,7 @@ int main(int argc, char** argv) {
       {"chkdsk", [=] { bench::RunBareChkdskWindow(driveLines); }},
       {"color", bench::RunBareColorWindow},
       {"xcopy", bench::RunBareXcopyWindow},
-      {"robocopy", bench::RunBareRobocopyWindow},
+      {"robocopy", bench::RunBareRobocopyWindow, RobocopyTarget},
   };
   for (Pair& pair : pairs)
     pair.procedure = reinterpret_cast<Procedure>(reinterpret_cast<void*>(GetProcAddress(library, pair.name)));
@@ -87,12 +92,12 @@ int main(int argc, char** argv) {
 
   bench::Report report;
   report.Line("Dialog ready after the call: window shown, thread waiting for its first event");
-  report.Line("(median of %d interleaved runs, milliseconds; target: dialog within %.1fx its bare window)", Runs, Target);
+  report.Line("(median of %d interleaved runs, milliseconds; target: dialog within its ratio to its bare window)", Runs);
   report.Line("%-8s %10s %12s %7s %8s %9s", "call", "dialog", "bare window", "ratio", "target", "controls");
   for (const Pair& pair : pairs) {
     const double dialog = bench::Median(pair.dialog) * 1000, floor = bench::Median(pair.floor) * 1000;
-    report.Line("%-8s %10.2f %12.2f %7.2f %8s %4d/%-4d", pair.name, dialog, floor, dialog / floor,
-                dialog / floor <= Target ? "met" : "MISSED", pair.dialogControls, pair.floorControls);
+    report.Line("%-8s %10.2f %12.2f %7.2f %4.1f %-6s %4d/%-4d", pair.name, dialog, floor, dialog / floor, pair.target,
+                dialog / floor <= pair.target ? "met" : "MISSED", pair.dialogControls, pair.floorControls);
   }
   report.Write(argc > 1 ? argv[1] : nullptr);
   FreeLibrary(library);
