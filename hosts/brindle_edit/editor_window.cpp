@@ -122,14 +122,16 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->code == EN_SELCHANGE) UpdateStatus(false);
+      if (header->code != EN_MSGFILTER) return 0;
       // A double click on a command line opens its dialog once the click is
-      // over; on any other line it selects a word as usual.
-      if (header->code == EN_MSGFILTER && reinterpret_cast<MSGFILTER*>(lParam)->msg == WM_LBUTTONDBLCLK &&
-          CommandOfLine(edit_.LineAtCaret().text)) {
+      // over; on any other line it selects a word, which the editor does
+      // itself (ScriptEdit::TakeWordInput).
+      const auto& input = *reinterpret_cast<MSGFILTER*>(lParam);
+      if (input.msg == WM_LBUTTONDBLCLK && CommandOfLine(edit_.LineAtCaret().text)) {
         PostMessageW(window_, WM_COMMAND, menu_item::EditLine, 0);
         return 1;
       }
-      return 0;
+      return edit_.TakeWordInput(input) ? 1 : 0;
     }
     case WM_CONTEXTMENU:
       // The rich edit control has no menu of its own: the "Bearbeiten" menu.

@@ -8,6 +8,8 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -206,6 +208,54 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   support::PressKey('E', {VK_CONTROL});
   EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"));
   EXPECT_EQ(editor.Text(), L"rem Farben\r\n  @color 1f");
+}
+
+// Wine 8's rich edit control, left to select a word up to a line's end
+// itself, put the caret beyond the text: what was typed next went astray or
+// crashed it. A double click selects the word on every line, a third click
+// the line, Ctrl+Right stops at the line's end, a double click on a command
+// line opens its dialog; each followed by typing, the text checked whole.
+TEST_F(BrindleEdit, WordsSelectedOnEveryLineAndTypedOver) {
+  Editor editor("worte.bat", "rem eins\r\ngoto ende\r\necho Hallo\r\n:ende\r\nset ZIEL=D:\\Sicherung\r\ntitle Fenster");
+  ASSERT_NE(editor.window, nullptr);
+  std::wstring text = editor.Text();
+  struct Step {
+    int line, column, clicks;  // clicks 0: Ctrl+Right from there
+    const char* dialog;        // opened by the double click, its line added unchanged
+    const char* typed;
+    const wchar_t *before, *after;
+  };
+  for (const Step& step : {Step{0, 5, 2, nullptr, "zwei", L"rem eins", L"rem zwei"},
+                           {1, 6, 2, nullptr, "X", L"goto ende", L"goto X"},
+                           {4, 13, 2, nullptr, "Archiv", L"Sicherung", L"Archiv"},
+                           {3, 2, 3, nullptr, ":schluss", L"\n:ende", L"\n:schluss"},
+                           {0, 5, 0, nullptr, "!", L"rem zwei", L"rem zwei!"},
+                           {2, 7, 2, "Echo", "!", L"echo Hallo", L"echo Hallo!"},
+                           {5, 8, 2, "Title", "!", L"title Fenster", L"title Fenster!"}}) {
+    // The caret put before the character shows where it is on the screen.
+    const auto position = SendMessageW(editor.edit, EM_LINEINDEX, step.line, 0) + step.column;
+    SendMessageW(editor.edit, EM_SETSEL, position, position);
+    GUITHREADINFO caret = {};
+    caret.cbSize = sizeof caret;
+    ASSERT_TRUE(GetGUIThreadInfo(editor.process.dwThreadId, &caret) && caret.hwndCaret == editor.edit);
+    POINT at = {caret.rcCaret.left + 2, (caret.rcCaret.top + caret.rcCaret.bottom) / 2};
+    ClientToScreen(editor.edit, &at);
+    if (step.clicks) support::ClicksAt(at, step.clicks);
+    else support::PressKey(VK_RIGHT, {VK_CONTROL});
+    if (step.dialog) {
+      HWND dialog = support::WaitForDialog(step.dialog, support::PatienceMs, editor.process.dwProcessId);
+      ASSERT_NE(dialog, nullptr) << step.dialog;
+      support::ClickGadget(dialog, support::Echo.add);  // the title dialog's too
+      ASSERT_TRUE(support::WaitForWindowGone(dialog) && support::WaitForKeyboardFocus(editor.edit));
+    }
+    support::TypeText(step.typed);
+    const std::size_t typedEnd = text.find(step.before) + std::wcslen(step.after);
+    text.replace(text.find(step.before), std::wcslen(step.before), step.after);
+    EXPECT_TRUE(editor.WaitForText(text)) << "line " << step.line + 1 << ", " << step.clicks << " clicks";
+    // The caret after the typed text, counting the control's line ends as one character.
+    const auto after = static_cast<LONG>(typedEnd - std::count(text.begin(), text.begin() + typedEnd, L'\n'));
+    EXPECT_EQ(SendMessageW(editor.edit, EM_GETSEL, 0, 0), MAKELONG(after, after)) << "line " << step.line + 1;
+  }
 }
 
 // The view follows the caret along a line of 6,000 characters; a warning's

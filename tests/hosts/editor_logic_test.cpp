@@ -7,6 +7,7 @@
 #include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/script_text.h"
+#include "hosts/brindle_edit/word_bounds.h"
 
 namespace {
 
@@ -105,6 +106,23 @@ TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
     EXPECT_EQ(labels, expected) << line;
   }
   EXPECT_TRUE(WarningsFor(L"echo a & b > c").front().explanation.ends_with(L"erscheint das Zeichen: ^& ^>."));
+}
+
+// The editor's own word selection; the GUI test double-clicks words of letters.
+TEST(WordBounds, DoubleClickAndCtrlRight) {
+  struct Case {
+    const wchar_t* line;
+    std::size_t column, begin, end;
+    bool moveEndsLine;
+  };
+  for (const Case& c : {Case{L"", 0, 0, 0, false}, {L"set ZIEL=D:\\Grüße", 15, 12, 17, true},
+                        {L"set ZIEL=D:\\Grüße", 99, 12, 17, false}, {L"a   b", 2, 1, 4, false},
+                        {L"x :: y", 2, 2, 4, false}, {L"goto ende  ", 5, 5, 9, true}, {L"a\u00A0b", 0, 0, 1, true}}) {
+    const TextSpan word = WordAt(c.line, c.column);
+    EXPECT_EQ(word.begin, c.begin) << c.line << " at " << c.column;
+    EXPECT_EQ(word.end, c.end) << c.line << " at " << c.column;
+    EXPECT_EQ(WordMoveEndsLine(c.line, c.column), c.moveEndsLine) << c.line << " at " << c.column;
+  }
 }
 
 // A whole mark and an OEM script are read in BrindleEdit's own tests.
