@@ -86,6 +86,9 @@ int EditorWindow::Run() {
     // The find dialog's own keys first: Tab, Enter, Escape, and the letters
     // typed into it rather than the editor's shortcuts.
     if (find_.Window() && IsDialogMessageW(find_.Window(), &message)) continue;
+    if (message.hwnd == edit_.Window() && message.message == WM_KEYDOWN &&
+        edit_.TakeWordInput(message.message, message.wParam, message.lParam))
+      continue;
     if (TranslateAcceleratorW(window_, accelerators_.get(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -131,7 +134,7 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         PostMessageW(window_, WM_COMMAND, menu_item::EditLine, 0);
         return 1;
       }
-      return edit_.TakeWordInput(input) ? 1 : 0;
+      return edit_.TakeWordInput(input.msg, input.wParam, input.lParam) ? 1 : 0;
     }
     case WM_CONTEXTMENU:
       // The rich edit control has no menu of its own: the "Bearbeiten" menu.

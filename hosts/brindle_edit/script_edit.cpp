@@ -36,9 +36,9 @@ bool ScriptEdit::Create(HWND parent, int id, HFONT font) {
   SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);
   SendMessageW(control_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(LargestScript));
   SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  // The mouse's and keyboard's messages for the double click that edits a
-  // command line and for the word selection (TakeWordInput).
-  SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS | ENM_KEYEVENTS);
+  // The mouse's messages for the double click that edits a command line
+  // and for the word selection (TakeWordInput).
+  SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS);
   return true;
 }
 
@@ -120,9 +120,9 @@ ScriptEdit::CaretLine ScriptEdit::LineAt(LONG position) const {
   return line;
 }
 
-bool ScriptEdit::TakeWordInput(const MSGFILTER& input) {
-  if (input.msg == WM_KEYDOWN) {
-    if (input.wParam != VK_RIGHT || GetKeyState(VK_CONTROL) >= 0) return false;
+bool ScriptEdit::TakeWordInput(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN) {
+    if (wParam != VK_RIGHT || GetKeyState(VK_CONTROL) >= 0) return false;
     const CHARRANGE selection = Selection();
     const CaretLine line = LineAt(selection.cpMax);
     if (!WordMoveEndsLine(line.text, static_cast<std::size_t>(line.column))) return false;
@@ -130,18 +130,18 @@ bool ScriptEdit::TakeWordInput(const MSGFILTER& input) {
     Select(GetKeyState(VK_SHIFT) < 0 ? selection.cpMin : lineEnd, lineEnd);
     return true;
   }
-  const bool press = input.msg == WM_LBUTTONDOWN || input.msg == WM_RBUTTONDOWN || input.msg == WM_MBUTTONDOWN ||
-                     input.msg == WM_XBUTTONDOWN;
-  if (!press && input.msg != WM_LBUTTONDBLCLK) return false;
-  const Press now = {input.msg, input.wParam, GetMessageTime(),
-                     {static_cast<short>(LOWORD(input.lParam)), static_cast<short>(HIWORD(input.lParam))}};
+  const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+                     message == WM_XBUTTONDOWN;
+  if (!press && message != WM_LBUTTONDBLCLK) return false;
+  const Press now = {message, wParam, GetMessageTime(),
+                     {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}};
   // Counted as the control counts (Wine 8's riched20): a second press of
   // the same kind within the double-click time and half its distance.
   const bool repeat = now.message == lastPress_.message && now.keys == lastPress_.keys &&
                       static_cast<DWORD>(now.time - lastPress_.time) < GetDoubleClickTime() &&
                       std::abs(now.at.x - lastPress_.at.x) < GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
                       std::abs(now.at.y - lastPress_.at.y) < GetSystemMetrics(SM_CYDOUBLECLK) / 2;
-  if (input.msg != WM_LBUTTONDBLCLK && !(input.msg == WM_LBUTTONDOWN && repeat)) {
+  if (message != WM_LBUTTONDBLCLK && !(message == WM_LBUTTONDOWN && repeat)) {
     lastPress_ = now;
     return false;
   }
@@ -150,8 +150,8 @@ bool ScriptEdit::TakeWordInput(const MSGFILTER& input) {
   const CaretLine line = LineAt(clicked);
   const LONG start = line.caret - line.column;
   // The double click selects a word; a third click, the line.
-  const TextSpan word = input.msg == WM_LBUTTONDBLCLK ? WordAt(line.text, static_cast<std::size_t>(line.column))
-                                                      : TextSpan{0, line.text.size()};
+  const TextSpan word = message == WM_LBUTTONDBLCLK ? WordAt(line.text, static_cast<std::size_t>(line.column))
+                                                    : TextSpan{0, line.text.size()};
   Select(start + static_cast<LONG>(word.begin), start + static_cast<LONG>(word.end));
   return true;
 }

@@ -42,10 +42,11 @@ class ScriptEdit {
 
   // Takes the word selection and word movement that Wine 8's control gets
   // wrong at a line's end (word_bounds.h) from a message the control is
-  // about to handle (EN_MSGFILTER): a double click selects the word, a click
-  // that the control would count as a repeat selects the line, Ctrl+Right
-  // that would end the line stops at its end. True when it took the message.
-  bool TakeWordInput(const MSGFILTER& input);
+  // about to handle (its mouse messages come through EN_MSGFILTER, its keys
+  // from the message loop): a double click selects the word, a click that
+  // the control would count as a repeat selects the line, Ctrl+Right that
+  // would end the line stops at its end. True when it took the message.
+  bool TakeWordInput(UINT message, WPARAM wParam, LPARAM lParam);
 
   // Selects the next match of `what` after the selection (before it without
   // FR_DOWN), with the find dialog's FR_MATCHCASE and FR_WHOLEWORD; false
