@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "plugin/command_text_buffer.h"
 #include "plugin/library.h"
+#include "plugin/line_limit.h"
 #include "plugin/notice_line.h"
 #include "toolkit/dialog.h"
 
@@ -38,6 +41,9 @@ std::string RunEventLoop(CommandDialog& dialog, int window, bool& quitSeen, WPAR
 }  // namespace
 
 const char* RunCommandDialog(CommandDialog& dialog, const char* line) {
+  // A line longer than cmd.exe takes is measured before anything is made
+  // for it; none of it is taken over, and the notice says why.
+  const bool lineTooLong = line && LengthUpToLimit(line) > LongestLine;
   std::string resultText;
   dialog.Prepare();
   const DialogWindow w = dialog.Window();
@@ -47,7 +53,9 @@ const char* RunCommandDialog(CommandDialog& dialog, const char* line) {
     dialog.CreateGadgets(window);
     ArmContextHelp(window, dialog.CommandWord());
     dialog.AfterHelpArmed();
-    if (line) {
+    if (lineTooLong) {
+      ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), LineTooLongNotice(std::strlen(line)));
+    } else if (line) {
       UnshownParts unshown;
       dialog.ShowLine(line, unshown);
       if (!unshown.empty()) ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), NoticeText(unshown));

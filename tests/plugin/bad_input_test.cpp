@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <psapi.h>
 
+#include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "tests/support/library_host.h"
 #include "tests/support/user_input.h"
@@ -46,6 +49,50 @@ TEST(BadInput, TextFieldsAtTheirLimitBeyondItAndWithEveryByte) {
     });
     EXPECT_TRUE(typed == Joined(word, std::string(29'998, 'y').append("ab")))
         << word << "typed to the limit: " << typed.size() << " characters";
+  }
+}
+
+// The process's resident memory now, and the most it grew to, in MB (as Wine reports them).
+std::pair<double, double> MemoryMegabytes() {
+  PROCESS_MEMORY_COUNTERS memory = {};
+  GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  constexpr double Megabyte = 1 << 20;
+  return {static_cast<double>(memory.WorkingSetSize) / Megabyte, static_cast<double>(memory.PeakWorkingSetSize) / Megabyte};
+}
+
+// A line longer than cmd.exe's 8,191 characters is measured before anything
+// is made for it: the dialog opens with nothing of it taken over, its
+// notice says why, and the call takes no more memory than the dialog
+// (it copied a line of 100 MB some four times over, and ran out on a
+// small machine, ending the host).
+TEST(BadInput, LinesPastCmdsLimitAreNamedAndNotTakenOver) {
+  LoadedLibrary library;
+  std::string line(100'000'000, 'x');
+  for (const CommandDialog& dialog : Dialogs) {
+    auto edit = reinterpret_cast<const char*(WINAPI*)(const char*)>(reinterpret_cast<void*>(
+        GetProcAddress(library.Module(), (std::string(dialog.procedure) + "_edit").c_str())));
+    const std::string word = std::string(dialog.procedure) + " ";
+    line.replace(0, word.size(), word);
+    for (const std::size_t length : {std::size_t{8191}, std::size_t{8192}, line.size()}) {
+      const char kept = line[length];
+      line[length] = '\0';
+      const auto [inUse, peakBefore] = MemoryMegabytes();
+      const CommandResult result = CallWithUser([&] { return edit(line.c_str()); }, dialog.title, [&](HWND window) {
+        HWND notice = GetDlgItem(window, 90), field = GetDlgItem(window, TextField);
+        const std::string tooLong = "Zeile zu lang: " + std::to_string(length) + " Zeichen, höchstens 8191";
+        EXPECT_EQ(notice && WindowText(notice) == tooLong, length > 8191) << word << length;
+        if (dialog.add == Echo.add) {  // echo's and title's field
+          EXPECT_EQ(WindowText(field).size(), length > 8191 ? 0 : length - word.size()) << word << length;
+        }
+        ClickGadget(window, dialog.cancel);
+      });
+      const double peak = MemoryMegabytes().second;
+      std::printf("%s_edit, %zu characters: %.1f MB in use before, peak %.1f MB after\n", dialog.procedure, length,
+                  inUse, peak);
+      EXPECT_LT(peak - peakBefore, 16.0) << word << length;
+      EXPECT_EQ(result.text, "");
+      line[length] = kept;
+    }
   }
 }
 
