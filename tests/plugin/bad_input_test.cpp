@@ -10,7 +10,9 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "tests/support/leak_counts.h"
 #include "tests/support/library_host.h"
 #include "tests/support/user_input.h"
 
@@ -94,6 +96,70 @@ TEST(BadInput, LinesPastCmdsLimitAreNamedAndNotTakenOver) {
       line[length] = kept;
     }
   }
+}
+
+// The free address space of a 32-bit process taken but for holes of less
+// than 512 KB, as a long-running host finds it fragmented, and given back
+// at the end: a larger block cannot be had, while eight holes of 256 KB
+// leave room for the small allocations of windows and messages.
+class AddressSpaceSqueeze {
+ public:
+  static constexpr SIZE_T Hole = SIZE_T{256} << 10;
+  AddressSpaceSqueeze() {
+    blocks_.reserve(4096);  // no allocation while squeezing
+    for (SIZE_T size = SIZE_T{1} << 30; size >= Hole; size /= 2)
+      while (blocks_.size() < blocks_.capacity() && Reserve(nullptr, size)) {}
+    // The first, largest block again as sixteen of a hole's size and the
+    // rest; every other one of the sixteen is given back.
+    const auto [base, size] = blocks_.front();
+    blocks_.erase(blocks_.begin());
+    VirtualFree(base, 0, MEM_RELEASE);
+    Reserve(static_cast<char*>(base) + 16 * Hole, size - 16 * Hole);
+    for (int i = 1; i < 16; i += 2) Reserve(static_cast<char*>(base) + i * Hole, Hole);
+  }
+  ~AddressSpaceSqueeze() {
+    for (const auto& block : blocks_) VirtualFree(block.first, 0, MEM_RELEASE);
+  }
+  AddressSpaceSqueeze(const AddressSpaceSqueeze&) = delete;
+  AddressSpaceSqueeze& operator=(const AddressSpaceSqueeze&) = delete;
+
+ private:
+  bool Reserve(void* at, SIZE_T size) {
+    void* block = VirtualAlloc(at, size, MEM_RESERVE, PAGE_NOACCESS);
+    if (block) blocks_.emplace_back(block, size);
+    return block != nullptr;
+  }
+  std::vector<std::pair<void*, SIZE_T>> blocks_;
+};
+
+// An allocation that fails inside a dialog, where it really can: a pasted
+// text of 1 MB read back when no block of that size is left. The call
+// gives empty text, its window is gone, nothing stays behind, and the next
+// call works. (The failed allocation used to end the host's process.)
+TEST(BadInput, AnAllocationThatFailsEndsTheCallNotTheHost) {
+  // Wine 8 keeps a byte for each page of the address space it hands out:
+  // taking 128 TB of it would take gigabytes of the machine's memory.
+  if (sizeof(void*) == 8) GTEST_SKIP() << "the 64-bit address space cannot be taken under Wine";
+  LoadedLibrary library;
+  const auto addText = [](const std::string& text) {
+    return [&text](HWND dialog) {
+      SetControlText(dialog, TextField, text);
+      ClickGadget(dialog, Echo.add);
+    };
+  };
+  EXPECT_EQ(library.Call(Echo, addText("x")).text, "echo x");
+  const std::string pasted(1 << 20, 'x');
+  const ResourceCounts before = CountResources();
+  const CommandResult failed = library.Call(Echo, [&](HWND dialog) {
+    SetControlText(dialog, TextField, pasted);
+    const AddressSpaceSqueeze squeeze;
+    ClickGadget(dialog, Echo.add);
+    EXPECT_TRUE(WaitForWindowGone(dialog));
+  });
+  ASSERT_NE(failed.pointer, nullptr);
+  EXPECT_EQ(failed.text, "");
+  ExpectAsBefore(before, CountResources(), 64 * 1024, "after the failed call");
+  EXPECT_EQ(library.Call(Echo, addText("wieder da")).text, "echo wieder da");
 }
 
 // A host that ends its process while a dialog is open: the library does
