@@ -40,15 +40,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const brindle_edit::LineWarning& warning : brindle_edit::WarningsFor(document))
     FUZZ_CHECK(!warning.label.empty() && !warning.explanation.empty());
 
+  // brindle.exe's command line: the parts of the input, and now and then
+  // a line of --edit grown from the first part to about cmd.exe's limit.
   std::vector<std::string_view> arguments;
   for (std::size_t i = 0; i < 8 && !fuzz::Part(input, i).empty(); ++i) arguments.push_back(fuzz::Part(input, i));
+  std::string grown(fuzz::Part(input, 0));
+  if (size > 1 && data[size - 1] % 4 == 0 && !grown.empty()) {
+    while (grown.size() < hosts::LongestLine + 8) grown += grown;
+    grown.resize(hosts::LongestLine - 8 + data[size - 1] % 16);
+    arguments.insert(arguments.begin() + data[0] % (arguments.size() + 1), {"--edit", grown});
+  }
   const brindle::Arguments parsed = brindle::ParseArguments(arguments);
   if (parsed.mode == brindle::Arguments::Mode::Run) {
     FUZZ_CHECK(!parsed.commands.empty() && parsed.lines.size() == parsed.commands.size());
     const auto& known = hosts::CommandNames;
     for (const std::string& command : parsed.commands)
       FUZZ_CHECK(std::find(known.begin(), known.end(), command) != known.end());
+    for (const std::string& line : parsed.lines) FUZZ_CHECK(line.size() <= hosts::LongestLine);
   }
   if (parsed.mode == brindle::Arguments::Mode::Wrong) FUZZ_CHECK(!parsed.problem.empty());
+  if (parsed.mode == brindle::Arguments::Mode::LineTooLong) FUZZ_CHECK(parsed.refusedLength > hosts::LongestLine);
   return 0;
 }
