@@ -378,6 +378,14 @@ void EditorWindow::InsertCommand(const char* command) {
 // replaces it, keeping its indentation and "@", which the dialog does not show.
 void EditorWindow::EditLine() {
   const ScriptEdit::CaretLine caretLine = edit_.LineAtCaret();
+  // cmd.exe reads no longer line, and the dialog would take none of it over.
+  if (caretLine.text.size() > hosts::LongestLine) {
+    notice_ = L"Zeile bearbeiten: Zeile zu lang: " + std::to_wstring(caretLine.text.size()) + L" Zeichen, höchstens " +
+              std::to_wstring(hosts::LongestLine);
+    UpdateStatus(true);
+    MessageBeep(MB_ICONINFORMATION);
+    return;
+  }
   const char* command = CommandOfLine(caretLine.text);
   const ScriptLine split = SplitLine(caretLine.text);
   const std::optional<std::string> line = InLibraryCodePage(split.rest);

@@ -258,6 +258,16 @@ TEST_F(BrindleEdit, WordsSelectedOnEveryLineAndTypedOver) {
   }
 }
 
+// A line longer than cmd.exe reads opens no dialog; the status line says why.
+TEST_F(BrindleEdit, ALineTooLongForCmdOpensNoDialog) {
+  Editor editor("zu-lang.bat", ("rem lang\r\necho " + std::string(9000, 'x')).c_str());
+  ASSERT_NE(editor.window, nullptr);
+  support::PressKey(VK_DOWN);  // a plain key first (see above)
+  ASSERT_TRUE(support::WaitUntil([&] { return WideText(editor.status).starts_with(L"echo:"); }));
+  support::PressKey('E', {VK_CONTROL});
+  EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: Zeile zu lang: 9005 Zeichen, höchstens 8191"));
+}
+
 // The view follows the caret along a line of 6,000 characters; a warning's
 // tip stays on the screen with the editor in its lower right corner; Ctrl+F
 // finds with the system's find dialog, worked with keys.
