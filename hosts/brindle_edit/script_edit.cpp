@@ -72,6 +72,13 @@ void ScriptEdit::Select(LONG first, LONG end) {
   SendMessageW(control_, EM_SCROLLCARET, 0, 0);
 }
 
+LONG ScriptEdit::Length() const {
+  // Positions count the control's line end "\r" as one character, as in
+  // its own text; "\r\n" would count two.
+  GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMCHARS, 1200};
+  return static_cast<LONG>(SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+}
+
 std::wstring ScriptEdit::Range(LONG first, LONG end) const {
   std::wstring text(static_cast<std::size_t>(end - first) + 1, L'\0');
   TEXTRANGEW range = {{first, end}, text.data()};
@@ -80,11 +87,7 @@ std::wstring ScriptEdit::Range(LONG first, LONG end) const {
 }
 
 void ScriptEdit::InsertLineAtCaret(const std::wstring& line) {
-  // Positions count the control's line end "\r" as one character, as in
-  // its own text; "\r\n" would count two.
-  GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMCHARS, 1200};
-  const auto size = static_cast<LONG>(SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
-  const LineInsertion insertion = InsertLine(Range(0, size), static_cast<std::size_t>(Selection().cpMax), line, L"\r");
+  const LineInsertion insertion = InsertLine(Range(0, Length()), static_cast<std::size_t>(Selection().cpMax), line, L"\r");
   const auto position = static_cast<LONG>(insertion.position), caret = static_cast<LONG>(insertion.caretAfter);
   ReplaceRange(position, position, insertion.text);
   Select(caret, caret);

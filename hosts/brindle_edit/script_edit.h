@@ -19,6 +19,10 @@ class ScriptEdit {
   HWND Window() const { return control_; }
 
   std::wstring Text() const;  // lines end in "\r\n"
+  // The text in the control's own positions, which count its line end "\r"
+  // as one character: its length, and a part of it (lines end in "\r").
+  LONG Length() const;
+  std::wstring Range(LONG first, LONG end) const;
   // A new document: nothing to undo, nothing modified.
   void SetText(const std::wstring& text);
   bool Modified() const;
@@ -58,7 +62,6 @@ class ScriptEdit {
   void ReplaceRange(LONG first, LONG end, const std::wstring& text);
   CHARRANGE Selection() const;
   void Select(LONG first, LONG end);
-  std::wstring Range(LONG first, LONG end) const;
   // The line of the character at `position`, as LineAtCaret gives it.
   CaretLine LineAt(LONG position) const;
 

@@ -1,5 +1,6 @@
 // The hosts' rules on any script text and any command line: the editor's
-// insertion, line breaks and explanations, brindle.exe's arguments.
+// insertion, line breaks and explanations, its recovery copies as found on
+// disk, brindle.exe's arguments.
 #include <algorithm>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "hosts/brindle_edit/command_explanation.h"
 #include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/line_insertion.h"
+#include "hosts/brindle_edit/recovery_format.h"
 #include "hosts/brindle_edit/script_text.h"
 #include "hosts/command_names.h"
 #include "tests/fuzz/fuzz_driver.h"
@@ -39,6 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)brindle_edit::ExplainLine(document);
   for (const brindle_edit::LineWarning& warning : brindle_edit::WarningsFor(document))
     FUZZ_CHECK(!warning.label.empty() && !warning.explanation.empty());
+
+  // A recovery copy read back is the copy written; a copy written reads back.
+  if (const std::optional<brindle_edit::RecoveryContent> copy = brindle_edit::DecodeRecovery(input))
+    FUZZ_CHECK(brindle_edit::EncodeRecovery(*copy) == input);
+  const brindle_edit::RecoveryContent written = {document.substr(0, caret), brindle_edit::ScriptEncoding::ConsoleOem,
+                                                 document};
+  const auto read = brindle_edit::DecodeRecovery(brindle_edit::EncodeRecovery(written));
+  FUZZ_CHECK(read && read->path == written.path && read->text == written.text);
+  if (const auto owner = brindle_edit::OwnerOfRecoveryFile(document))
+    FUZZ_CHECK(brindle_edit::OwnerOfRecoveryFile(brindle_edit::RecoveryFileName(*owner)) == owner);
 
   // brindle.exe's command line: the parts of the input, and now and then
   // a line of --edit grown from the first part to about cmd.exe's limit.

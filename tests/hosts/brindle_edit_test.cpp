@@ -6,12 +6,14 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
 #include <cwchar>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "tests/support/library_host.h"
@@ -55,19 +57,32 @@ void EndDescendants(DWORD parent) {
   CloseHandle(snapshot);
 }
 
-// One run of the editor on the script `name` in the test's folder, written
-// first unless `bytes` is null; ended on every path.
+// Where BrindleEdit keeps its recovery copies.
+std::wstring RecoveryFolder() {
+  wchar_t appData[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::wstring(appData) + L"\\BrindleEdit\\Wiederherstellung";
+}
+
+// One run of the editor on the script `name` in the test's folder (a new,
+// unnamed one for an empty name), written first unless `bytes` is null;
+// ended on every path. `atStart` answers what the editor asks before it
+// takes keys (its offer of a recovery copy).
 struct Editor {
-  explicit Editor(const std::string& name, const char* bytes = nullptr) : script(FolderPath + name) {
+  explicit Editor(const std::string& name, const char* bytes = nullptr,
+                  const std::function<void(const Editor&)>& atStart = nullptr)
+      : script(FolderPath + name) {
     if (bytes) std::ofstream(script, std::ios::binary) << bytes;
-    std::string commandLine = "BrindleEdit.exe \"" + script + "\"";
+    std::string commandLine = name.empty() ? "BrindleEdit.exe" : "BrindleEdit.exe \"" + script + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return;
-    window = support::WaitForWindow((name + " – BrindleEdit").c_str(), support::PatienceMs, process.dwProcessId);
+    window = support::WaitForWindow(((name.empty() ? "Unbenannt" : name) + " – BrindleEdit").c_str(),
+                                    support::PatienceMs, process.dwProcessId);
     edit = GetDlgItem(window, EditId);
     status = GetDlgItem(window, StatusId);
+    if (atStart) atStart(*this);
     SetForegroundWindow(window);
     // The tests type at once: a window that never takes the keys is none.
     if (!support::WaitForKeyboardFocus(edit)) window = nullptr;
@@ -117,9 +132,13 @@ class BrindleEdit : public ::testing::Test {
  protected:
   void SetUp() override {
     support::RemoveTree(Folder);
+    support::RemoveTree(RecoveryFolder());  // an editor ended by its id leaves its copy
     CreateDirectoryW(Folder, nullptr);
   }
-  void TearDown() override { support::RemoveTree(Folder); }
+  void TearDown() override {
+    support::RemoveTree(Folder);
+    support::RemoveTree(RecoveryFolder());
+  }
 };
 
 // Scripts are read and written in the console's code page (437 in Wine's
@@ -266,6 +285,71 @@ TEST_F(BrindleEdit, ALineTooLongForCmdOpensNoDialog) {
   ASSERT_TRUE(support::WaitUntil([&] { return WideText(editor.status).starts_with(L"echo:"); }));
   support::PressKey('E', {VK_CONTROL});
   EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: Zeile zu lang: 9005 Zeichen, höchstens 8191"));
+}
+
+// The copies in the recovery folder.
+int RecoveryCopies() {
+  int count = 0;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((RecoveryFolder() + L"\\*.kopie").c_str(), &found);
+  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) ++count;
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  return count;
+}
+
+// Answers a question of the editor (its offer of a recovery copy, whether to
+// save) with "Ja" or "Nein"; the question.
+std::string AnswerQuestion(const Editor& editor, int button) {
+  HWND offer = support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId, "#32770");
+  if (!offer) return "no offer";
+  const std::string text = support::WindowText(GetDlgItem(offer, 0xFFFF));
+  support::Click(GetDlgItem(offer, button));
+  return support::WaitForWindowGone(offer) ? text : "the offer stays";
+}
+
+// Typed into an opened and into a new script, two editors keep a copy each
+// (the one before its dialog opens, the other a moment after the typing),
+// and an editor started meanwhile offers neither. Both ended by their ids,
+// the next editors offer them: restored, the same text with its file name,
+// unsaved, then saved byte for byte; declined, gone. Clean closes leave none.
+TEST_F(BrindleEdit, RecoveryCopyOfferedAfterTheEditorEnds) {
+  std::optional<Editor> opened(std::in_place, "alt.bat", "rem alt\r\n"), unnamed;
+  ASSERT_NE(opened->window, nullptr);
+  support::TypeText("echo neu ");
+  ASSERT_TRUE(opened->WaitForText(L"echo neu rem alt\r\n"));
+  support::PressKey('3', {VK_CONTROL});
+  ASSERT_NE(support::WaitForDialog("Echo", support::PatienceMs, opened->process.dwProcessId), nullptr);
+  EXPECT_EQ(RecoveryCopies(), 1) << "written before the library was called";
+  unnamed.emplace("");
+  ASSERT_NE(unnamed->window, nullptr) << "no offer of a running editor's copy";
+  support::TypeText("echo Grüße");
+  EXPECT_TRUE(support::WaitUntil([] { return RecoveryCopies() == 2; })) << "one for each editor";
+  opened.reset();
+  unnamed.reset();
+
+  std::string offer;
+  Editor restored("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDYES); });
+  EXPECT_NE(offer.find("Von „Unbenannt“ ist eine Wiederherstellungskopie vom "), std::string::npos) << offer;
+  EXPECT_EQ(restored.Text(), L"echo Grüße");
+  EXPECT_EQ(support::WindowText(restored.window), "*Unbenannt – BrindleEdit");
+  Editor saved("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDYES); });
+  EXPECT_NE(offer.find("Von „alt.bat“"), std::string::npos) << offer;
+  EXPECT_EQ(saved.Text(), L"echo neu rem alt\r\n");
+  support::PressKey('S', {VK_CONTROL});
+  EXPECT_TRUE(support::WaitUntil([&] { return Bytes(saved.script + "alt.bat") == "echo neu rem alt\r\n"; }));
+  EXPECT_TRUE(support::WaitUntil([] { return RecoveryCopies() == 1; })) << "saved: the restored editor's copy only";
+  TerminateProcess(restored.process.hProcess, 1);
+  WaitForSingleObject(restored.process.hProcess, support::PatienceMs);
+  Editor declined("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDNO); });
+  EXPECT_EQ(declined.Text(), L"");
+  EXPECT_EQ(RecoveryCopies(), 0) << "declined";
+  support::TypeText("x");
+  EXPECT_TRUE(support::WaitUntil([] { return RecoveryCopies() == 1; }));
+  PostMessageW(declined.window, WM_CLOSE, 0, 0);
+  AnswerQuestion(declined, IDNO);  // the changes not saved
+  EXPECT_EQ(WaitForSingleObject(declined.process.hProcess, support::PatienceMs), WAIT_OBJECT_0);
+  EXPECT_EQ(saved.Close(), 0u);
+  EXPECT_EQ(RecoveryCopies(), 0) << "closed cleanly";
 }
 
 // The view follows the caret along a line of 6,000 characters; a warning's

@@ -6,6 +6,7 @@
 #include "hosts/brindle_edit/command_explanation.h"
 #include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/line_insertion.h"
+#include "hosts/brindle_edit/recovery_format.h"
 #include "hosts/brindle_edit/script_text.h"
 #include "hosts/brindle_edit/word_bounds.h"
 
@@ -123,6 +124,25 @@ TEST(WordBounds, DoubleClickAndCtrlRight) {
     EXPECT_EQ(word.end, c.end) << c.line << " at " << c.column;
     EXPECT_EQ(WordMoveEndsLine(c.line, c.column), c.moveEndsLine) << c.line << " at " << c.column;
   }
+}
+
+// A recovery copy gives back what it was given, and only a whole copy is
+// one; the fuzz target holds the round trip for any bytes.
+TEST(RecoveryFormat, WholeCopiesAndTheirOwners) {
+  const RecoveryContent content = {L"C:\\Skripte\\Grüße.bat", ScriptEncoding::Utf8WithMark, L"echo €\r\nrem"};
+  const std::string bytes = EncodeRecovery(content);
+  EXPECT_EQ(bytes.size(), 32u + 2 * (20 + 11));
+  const std::optional<RecoveryContent> back = DecodeRecovery(bytes);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->path, content.path);
+  EXPECT_EQ(back->text, content.text);
+  EXPECT_EQ(back->encoding, content.encoding);
+  for (const std::string& broken : {bytes.substr(0, bytes.size() - 1), bytes + "xx", "x" + bytes.substr(1)})
+    EXPECT_FALSE(DecodeRecovery(broken));
+  EXPECT_EQ(RecoveryFileName({260, 0x01dd8779603e9b68}), L"260-01dd8779603e9b68.kopie");
+  for (const wchar_t* other : {L"260-01dd8779603e9b6.kopie", L"-01dd8779603e9b68.kopie", L"26x-01dd8779603e9b68.kopie",
+                               L"260-01dd8779603e9b68.kopie.neu", L"99999999999-01dd8779603e9b68.kopie"})
+    EXPECT_FALSE(OwnerOfRecoveryFile(other)) << other;
 }
 
 // A whole mark and an OEM script are read in BrindleEdit's own tests.
