@@ -508,13 +508,14 @@ void EditorWindow::OfferRecovery() {
   for (const LeftCopy& left : CopiesLeftBehind()) {
     const std::optional<RecoveryContent> content = ReadLeftCopy(left);
     if (!content) continue;  // not a whole copy: left as it is
-    const auto lines = std::count(content->text.begin(), content->text.end(), L'\n') + 1;
+    const std::wstring text = WithCrLf(content->text);  // the control's line ends, as the copy holds them
+    const auto lines = std::count(text.begin(), text.end(), L'\n') + 1;
     const std::wstring question =
         L"BrindleEdit wurde beendet, ohne dass alle Änderungen gespeichert waren. Von „" + FileName(content->path) +
         L"“ ist eine Wiederherstellungskopie vom " + LocalTime(left.written) + L" da (" + std::to_wstring(lines) +
         (lines == 1 ? L" Zeile" : L" Zeilen") + L").\n\nWiederherstellen? Sonst wird die Kopie verworfen.";
     if (Ask(question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
-      edit_.SetText(WithCrLf(content->text));
+      edit_.SetText(text);
       edit_.SetModified(true);
       path_ = content->path;
       encoding_ = content->encoding;

@@ -334,6 +334,7 @@ TEST_F(BrindleEdit, RecoveryCopyOfferedAfterTheEditorEnds) {
   EXPECT_EQ(support::WindowText(restored.window), "*Unbenannt – BrindleEdit");
   Editor saved("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDYES); });
   EXPECT_NE(offer.find("Von „alt.bat“"), std::string::npos) << offer;
+  EXPECT_NE(offer.find(" da (2 Zeilen).\n\nWiederherstellen?"), std::string::npos) << offer;
   EXPECT_EQ(saved.Text(), L"echo neu rem alt\r\n");
   support::PressKey('S', {VK_CONTROL});
   EXPECT_TRUE(support::WaitUntil([&] { return Bytes(saved.script + "alt.bat") == "echo neu rem alt\r\n"; }));
