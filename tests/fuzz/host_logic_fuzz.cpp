@@ -52,12 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const auto owner = brindle_edit::OwnerOfRecoveryFile(document))
     FUZZ_CHECK(brindle_edit::OwnerOfRecoveryFile(brindle_edit::RecoveryFileName(*owner)) == owner);
 
-  // brindle.exe's command line: the parts of the input, and now and then
-  // a line of --edit grown from the first part to about cmd.exe's limit.
+  // brindle.exe's command line: the parts of the input, and now and then a
+  // line of --edit, a command and the first part, grown to about cmd.exe's limit.
   std::vector<std::string_view> arguments;
   for (std::size_t i = 0; i < 8 && !fuzz::Part(input, i).empty(); ++i) arguments.push_back(fuzz::Part(input, i));
-  std::string grown(fuzz::Part(input, 0));
-  if (size > 1 && data[size - 1] % 4 == 0 && !grown.empty()) {
+  std::string grown = std::string(hosts::CommandNames[size % hosts::CommandNames.size()]) + " ";
+  grown += fuzz::Part(input, 0);
+  if (size > 1 && data[size - 1] % 4 == 0) {
     while (grown.size() < hosts::LongestLine + 8) grown += grown;
     grown.resize(hosts::LongestLine - 8 + data[size - 1] % 16);
     arguments.insert(arguments.begin() + data[0] % (arguments.size() + 1), {"--edit", grown});
