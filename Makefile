@@ -104,7 +104,7 @@ benchmark: setup build-windows build-windows64
 	  scripts/wine-session.sh --xvfb scripts/benchmark.sh && \
 	  scripts/wine-session.sh --xvfb --bench-drives scripts/benchmark.sh --drives; \
 	else echo "benchmark: no 32-bit figures, because $$(scripts/machine.sh why-not)"; fi
-	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load
+	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load recovery-copy
 	scripts/wine-session.sh --win64 --xvfb --bench-drives scripts/benchmark.sh --drives
 
 clean:

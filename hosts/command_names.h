@@ -14,6 +14,9 @@ namespace hosts {
 inline constexpr std::array CommandNames = {BRINDLE_COMMANDS(COMMAND_NAME)};
 #undef COMMAND_NAME
 
+// The longest line the library opens a dialog from: cmd.exe's limit.
+inline constexpr std::size_t LongestLine = plugin::LongestLine;
+
 // The procedure that opens a command's dialog from a line, as the list names it.
 inline std::string EditProcedureName(std::string_view command) { return std::string(command) + "_edit"; }
 

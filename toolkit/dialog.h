@@ -18,7 +18,8 @@ namespace toolkit {
 // Starts the window, font and gadget services. `module` owns the window
 // classes; the records live in `recordHeap`, dynamically numbered windows in
 // `dynamicObjectHeap` (both owned by the caller, who outlives the toolkit).
-void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap);
+// False, with nothing started, when the drawing tools cannot be made.
+bool StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap);
 // Closes every window still open, deletes every loaded font, frees the tables.
 void StopDialogToolkit();
 

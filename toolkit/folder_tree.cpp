@@ -16,6 +16,7 @@
 #include "toolkit/folder_paths.h"
 #include "toolkit/not_ready_notice.h"
 #include "toolkit/quiet_drive_errors.h"
+#include "toolkit/room.h"
 #include "toolkit/scoped_com.h"
 #include "toolkit/shell_look.h"
 #include "toolkit/toolkit_state.h"
@@ -215,19 +216,25 @@ std::vector<Child> ListChildren(const FolderTree& tree, const std::string& path)
   // listing instead of listing the folder a second time.
   const bool allFiles = showsFiles && patterns.size() == 1 && (patterns[0] == "*.*" || patterns[0] == "*");
   std::vector<Child> files;
+  // A folder may hold any number of entries: each list grows only where
+  // there is room (room.h); a listing without it ends the call.
   FileSearch everything(path + "*.*");
   while (const FoundEntry* found = everything.NextFound()) {
-    if (found->IsSubfolder())
+    if (found->IsSubfolder() && RoomForOneMore(children))
       children.push_back({found->name, FolderKind, SharedTreeLook().folderIcon, I_CHILDRENCALLBACK});
-    else if (allFiles && !(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
+    else if (allFiles && !(found->attributes & FILE_ATTRIBUTE_DIRECTORY) && RoomForOneMore(files))
       files.push_back({found->name, FileKind, FileIcon(path, found->name), 0});
+    if (OutOfRoom()) return {};
   }
   for (std::size_t i = 0; showsFiles && !allFiles && i < patterns.size(); ++i) {
     FileSearch matching(path + patterns[i]);
-    while (const FoundEntry* found = matching.NextFound())
-      if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY))
+    while (const FoundEntry* found = matching.NextFound()) {
+      if (!(found->attributes & FILE_ATTRIBUTE_DIRECTORY) && RoomForOneMore(files))
         files.push_back({found->name, FileKind, FileIcon(path, found->name), 0});
+      if (OutOfRoom()) return {};
+    }
   }
+  if (!RoomFor({(children.size() + files.size()) * sizeof(Child)})) return {};
   children.insert(children.end(), std::make_move_iterator(files.begin()), std::make_move_iterator(files.end()));
   if (tree.flags & tree_flag::Sorted) Sort(children);
   return children;
@@ -250,6 +257,7 @@ bool OpenEntry(FolderTree& tree, HTREEITEM item) {
     }
   }
   const std::vector<Child> children = ListChildren(tree, path);
+  if (OutOfRoom()) return false;
   // The entry is still collapsed: inserting now is cheap, and the tree draws
   // the new level once, when it opens.
   for (const Child& child : children)
@@ -263,6 +271,7 @@ bool OpenEntry(FolderTree& tree, HTREEITEM item) {
 // stay keep their own children and whether they are open.
 void Reread(FolderTree& tree, HTREEITEM item) {
   const std::vector<Child> children = ListChildren(tree, PathOf(tree, item));
+  if (OutOfRoom()) return;
   auto listed = [&](HTREEITEM entry) {
     const int kind = KindOf(tree.control, entry);
     const std::string label = LabelOf(tree.control, entry);

@@ -116,6 +116,29 @@ TEST(Library, AWindowThatCannotBeOpenedGivesEmptyTextAtOnce) {
   }
 }
 
+// A start-up that cannot make its drawing tools, in a host whose process
+// holds every GDI object it may have (and then all but one: the brush is
+// made, the pen is not), undoes itself: LoadLibrary returns null, nothing
+// of the load stays, the host goes on; once objects are free, it loads.
+TEST(Library, AStartUpThatCannotCompleteFailsTheLoadCleanly) {
+  std::vector<HGDIOBJ> held;
+  while (HGDIOBJ brush = CreateSolidBrush(RGB(1, 2, 3))) held.push_back(brush);
+  const std::size_t all = held.size();
+  for (const int free : {0, 1}) {
+    for (int i = 0; i < free; ++i, held.pop_back()) DeleteObject(held.back());
+    const ResourceCounts before = CountResources();
+    EXPECT_EQ(LoadLibraryA("Brindlework.dll"), nullptr) << free << " free";
+    EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr) << free << " free";
+    ExpectAsBefore(before, CountResources(), 4096, std::to_string(free) + " free");
+    while (HGDIOBJ brush = CreateSolidBrush(RGB(1, 2, 3))) held.push_back(brush);
+    EXPECT_EQ(held.size(), all) << "the start-up's brush given back, " << free << " free";
+  }
+  for (HGDIOBJ object : held) DeleteObject(object);
+  LoadedLibrary library;
+  ASSERT_NE(library.Module(), nullptr);
+  EXPECT_EQ(library.Call(Echo, [](HWND dialog) { ClickGadget(dialog, Echo.add); }).text, "echo.");
+}
+
 // Whatever the dialogs did, a load and unload leave nothing behind: no
 // window, no heap, no handle, no record of the runtime, no swatch or font
 // (color keeps its sixteen swatches and xcopy its two fonts until the
