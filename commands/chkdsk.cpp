@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "commands/chkdsk_text.h"
+#include "lines/chkdsk_line.h"
 #include "plugin/dialog_sequence.h"
 #include "toolkit/quiet_drive_errors.h"
 #include "toolkit/dialog.h"
@@ -23,15 +23,7 @@ enum ChkdskGadget {
   CancelButton = 17,
 };
 
-const char* const SwitchCaptions[SwitchCount] = {
-    "/f Fehler automatisch beheben",
-    "/v Während der Überprüfung Dateien anzeigen",
-    "/r Beschädigte Sektoren automatisch wiederherstellen",
-    "/x Offenen Laufwerkhandles freigeben",
-    "/i Keine intensive Überprüfung der Indexeinträge",
-    "/c Überprüfung von Schleifen in der Ordnerstruktur überspringen",
-    "/l Größe der Protokolldatei anzeigen",
-};
+using lines::chkdsk::BoxCount;
 
 constexpr int VolumeBufferSize = 260;
 constexpr DWORD VolumeQuerySize = 255;
@@ -57,8 +49,8 @@ std::string ScanDrives() {
     label[VolumeBufferSize] = fileSystem[VolumeBufferSize] = '\0';
     GetVolumeInformationA(root, label, VolumeQuerySize, nullptr, nullptr, nullptr, fileSystem,
                           VolumeQuerySize);
-    if (AcceptedFileSystem(fileSystem)) {
-      toolkit::AddGadgetItem(DriveList, -1, DriveListItem(letter, label).c_str());
+    if (lines::chkdsk::AcceptedFileSystem(fileSystem)) {
+      toolkit::AddGadgetItem(DriveList, -1, lines::chkdsk::DriveListItem(letter, label).c_str());
       listed += letter;
     }
   }
@@ -77,9 +69,10 @@ class ChkdskDialog final : public plugin::CommandDialog {
     toolkit::CreateTextLabel(DriveLabel, 10, 10, 100, 20, "Datenträger:", 0);
     toolkit::CreateComboBox(DriveList, 280, 10, 100, 20, 0);
     toolkit::CreateFrame(SwitchFrame, 10, 40, 370, 170, "Parameter", 0);
-    for (int i = 0; i < static_cast<int>(SwitchCount); ++i) {
+    for (int i = 0; i < static_cast<int>(BoxCount); ++i) {
       const int width = FirstSwitch + i == LogSizeBox ? 300 : 350;
-      toolkit::CreateCheckBox(FirstSwitch + i, 20, 60 + 20 * i, width, 20, SwitchCaptions[i], 0);
+      const std::string caption(lines::chkdsk::Captions[static_cast<std::size_t>(i)]);
+      toolkit::CreateCheckBox(FirstSwitch + i, 20, 60 + 20 * i, width, 20, caption.c_str(), 0);
     }
     toolkit::CreateButton(AddButton, 170, ButtonRowTop(), 100, 20, "Hinzufügen", 0);
     toolkit::CreateButton(CancelButton, 280, ButtonRowTop(), 100, 20, "Abbrechen", 0);
@@ -87,18 +80,13 @@ class ChkdskDialog final : public plugin::CommandDialog {
     toolkit::SetGadgetState(DriveList, 0);
   }
 
-  // A drive the list does not have leaves the first one selected.
-  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
-    ChkdskLine read = ReadChkdskLine(line);
-    unshown = std::move(read.unshown);
-    const std::size_t listed = read.drive.empty() ? std::string::npos : listedDrives_.find(read.drive[0]);
-    if (listed != std::string::npos)
-      toolkit::SetGadgetState(DriveList, static_cast<int>(listed));
-    else if (!read.drive.empty())
-      unshown.push_back({plugin::UnshownPart::Kind::MissingDrive, read.drive});
-    for (std::size_t i = 0; i < SwitchCount; ++i)
-      toolkit::SetGadgetState(FirstSwitch + static_cast<int>(i), read.checked[i] ? 1 : 0);
+  void ShowLine(std::string_view line, lines::Remarks& remarks) override {
+    reading_ = lines::chkdsk::Read(line);
+    toolkit::SetGadgetState(DriveList, lines::chkdsk::ShowDrive(reading_, listedDrives_));
+    for (std::size_t i = 0; i < BoxCount; ++i)
+      toolkit::SetGadgetState(FirstSwitch + static_cast<int>(i), reading_.state.checked[i] ? 1 : 0);
     FreezeForLogSize();
+    remarks = reading_.frame.remarks;
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
@@ -107,10 +95,10 @@ class ChkdskDialog final : public plugin::CommandDialog {
         FreezeForLogSize();
         return plugin::GadgetOutcome::Continue();
       case AddButton: {
-        std::array<bool, SwitchCount> checked{};
-        for (std::size_t i = 0; i < SwitchCount; ++i)
-          checked[i] = toolkit::GetGadgetState(FirstSwitch + static_cast<int>(i)) == 1;
-        return plugin::GadgetOutcome::Add(ChkdskCommandText(toolkit::GetGadgetText(DriveList), checked));
+        lines::chkdsk::State state{SelectedDrive(), {}};
+        for (std::size_t i = 0; i < BoxCount; ++i)
+          state.checked[i] = toolkit::GetGadgetState(FirstSwitch + static_cast<int>(i)) == 1;
+        return plugin::GadgetOutcome::Add(lines::chkdsk::Build(state, reading_));
       }
       case CancelButton:
         return plugin::GadgetOutcome::Cancel();
@@ -126,7 +114,11 @@ class ChkdskDialog final : public plugin::CommandDialog {
     for (int box = FirstSwitch; box < LogSizeBox; ++box) toolkit::DisableGadget(box, logSizeChecked);
   }
 
+  // The drive part of the selected item: its first two characters.
+  static std::string SelectedDrive() { return toolkit::GetGadgetText(DriveList).substr(0, 2); }
+
   std::string listedDrives_;
+  lines::chkdsk::Reading reading_;  // of the line the dialog opened from, if any
 };
 
 }  // namespace

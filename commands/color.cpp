@@ -1,13 +1,17 @@
 #include "commands/color.h"
 
-#include "commands/color_text.h"
+#include "lines/color_line.h"
 #include "plugin/dialog_sequence.h"
+#include "toolkit/colour.h"
 #include "toolkit/dialog.h"
 #include "toolkit/images.h"
 
 namespace commands {
 
 namespace {
+
+using lines::color::FirstColour;
+using lines::color::LastColour;
 
 enum ColorGadget {
   TextLabel = 1,
@@ -75,12 +79,12 @@ class ColorDialog final : public plugin::CommandDialog {
   // The text colour starts at the last entry.
   void AfterHelpArmed() override { toolkit::DisableGadget(TextOn, 1); }
 
-  // The reader gives two different colours, so "Hinzufügen" stays on.
-  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
-    ColorLine read = ReadColorLine(line);
-    text_.Show(read.textIndex);
-    background_.Show(read.backgroundIndex);
-    unshown = std::move(read.unshown);
+  // The reading gives two different colours, so "Hinzufügen" stays on.
+  void ShowLine(std::string_view line, lines::Remarks& remarks) override {
+    reading_ = lines::color::Read(line);
+    text_.Show(reading_.state.text);
+    background_.Show(reading_.state.background);
+    remarks = reading_.frame.remarks;
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
@@ -90,7 +94,7 @@ class ColorDialog final : public plugin::CommandDialog {
       case BackgroundBack: background_.Step(-1); break;
       case BackgroundOn: background_.Step(+1); break;
       case AddButton:
-        return plugin::GadgetOutcome::Add(ColorCommandText(background_.index, text_.index));
+        return plugin::GadgetOutcome::Add(lines::color::Build({background_.index, text_.index}, reading_));
       case CancelButton:
         return plugin::GadgetOutcome::Cancel();
       default:
@@ -102,8 +106,9 @@ class ColorDialog final : public plugin::CommandDialog {
   }
 
  private:
-  ColourRow text_{StartTextColour, TextBack, TextSwatch, TextOn};
-  ColourRow background_{StartBackgroundColour, BackgroundBack, BackgroundSwatch, BackgroundOn};
+  lines::color::Reading reading_;  // of the line the dialog opened from, if any
+  ColourRow text_{lines::color::State{}.text, TextBack, TextSwatch, TextOn};
+  ColourRow background_{lines::color::State{}.background, BackgroundBack, BackgroundSwatch, BackgroundOn};
 };
 
 }  // namespace
@@ -114,7 +119,8 @@ void MakeSwatches() {
   for (int index = FirstColour; index <= LastColour; ++index) {
     toolkit::CreateImage(index, SwatchSize, SwatchSize, SwatchBitsPerPixel);
     toolkit::StartDrawing(toolkit::ImageDrawingTarget(index));
-    toolkit::FilledBox(1, 1, SwatchSize - 2, SwatchSize - 2, ConsoleColourValue(index));
+    const lines::color::Colour& colour = lines::color::Colours[index - 1];
+    toolkit::FilledBox(1, 1, SwatchSize - 2, SwatchSize - 2, toolkit::MakeColour(colour.red, colour.green, colour.blue));
     toolkit::StopDrawing();
   }
 }

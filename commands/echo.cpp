@@ -1,5 +1,5 @@
-#include "commands/echo_text.h"
 #include "commands/text_field_layout.h"
+#include "lines/echo_line.h"
 #include "plugin/dialog_sequence.h"
 #include "toolkit/dialog.h"
 
@@ -18,22 +18,25 @@ class EchoDialog final : public plugin::CommandDialog {
 
   void CreateGadgets(int) override { CreateTextFieldGadgets("Text:"); }
 
-  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
-    EchoLine read = ReadEchoLine(line);
-    toolkit::SetGadgetText(TextField, read.typed.c_str());
-    unshown = std::move(read.unshown);
+  void ShowLine(std::string_view line, lines::Remarks& remarks) override {
+    reading_ = lines::echo::Read(line);
+    toolkit::SetGadgetText(TextField, reading_.state.text.c_str());
+    remarks = reading_.frame.remarks;
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {
       case AddButton:
-        return plugin::GadgetOutcome::Add(EchoCommandText(toolkit::GetGadgetText(TextField)));
+        return plugin::GadgetOutcome::Add(lines::echo::Build({toolkit::GetGadgetText(TextField)}, reading_));
       case CancelButton:
         return plugin::GadgetOutcome::Cancel();
       default:
         return plugin::GadgetOutcome::Continue();  // typing and focus changes
     }
   }
+
+ private:
+  lines::echo::Reading reading_;  // of the line the dialog opened from, if any
 };
 
 }  // namespace

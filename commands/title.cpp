@@ -1,5 +1,5 @@
 #include "commands/text_field_layout.h"
-#include "commands/title_text.h"
+#include "lines/title_line.h"
 #include "plugin/dialog_sequence.h"
 #include "toolkit/dialog.h"
 
@@ -21,29 +21,32 @@ class TitleDialog final : public plugin::CommandDialog {
   void AfterHelpArmed() override { toolkit::DisableGadget(AddButton, 1); }
 
   // A text of blanks is shown as it is; "Hinzufügen" stays off for it.
-  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
-    TitleLine read = ReadTitleLine(line);
-    toolkit::SetGadgetText(TextField, read.typed.c_str());
-    toolkit::DisableGadget(AddButton, BlankFreeText(read.typed).empty() ? 1 : 0);
-    unshown = std::move(read.unshown);
+  void ShowLine(std::string_view line, lines::Remarks& remarks) override {
+    reading_ = lines::title::Read(line);
+    toolkit::SetGadgetText(TextField, reading_.state.text.c_str());
+    toolkit::DisableGadget(AddButton, lines::title::BlankFreeText(reading_.state.text).empty() ? 1 : 0);
+    remarks = reading_.frame.remarks;
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int) override {
     switch (gadget) {
       case TextField: {
         // Every event of the field (edits, focus) re-checks the rule.
-        const bool onlyBlanks = BlankFreeText(toolkit::GetGadgetText(TextField)).empty();
+        const bool onlyBlanks = lines::title::BlankFreeText(toolkit::GetGadgetText(TextField)).empty();
         toolkit::DisableGadget(AddButton, onlyBlanks ? 1 : 0);
         return plugin::GadgetOutcome::Continue();
       }
       case AddButton:
-        return plugin::GadgetOutcome::Add(TitleCommandText(toolkit::GetGadgetText(TextField)));
+        return plugin::GadgetOutcome::Add(lines::title::Build({toolkit::GetGadgetText(TextField)}, reading_));
       case CancelButton:
         return plugin::GadgetOutcome::Cancel();
       default:
         return plugin::GadgetOutcome::Continue();
     }
   }
+
+ private:
+  lines::title::Reading reading_;  // of the line the dialog opened from, if any
 };
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include <array>
 #include <string>
-#include <vector>
 
-#include "commands/xcopy_text.h"
+#include "lines/xcopy_line.h"
 #include "plugin/dialog_sequence.h"
 #include "toolkit/balloon_tooltip.h"
 #include "toolkit/dialog.h"
@@ -13,6 +12,8 @@
 namespace commands {
 
 namespace {
+
+using lines::xcopy::BoxCount;
 
 enum XcopyGadget {
   SourceFrame = 0,
@@ -28,35 +29,6 @@ enum XcopyGadget {
 // The dialog's own font numbers. Each call loads them again, which deletes
 // the fonts of the previous call; the toolkit deletes the last ones.
 enum XcopyFont { FrameFont = 0x7C01, OptionFont = 0x7C02 };
-
-// The tooltip of each option box, in the order of XcopySwitches.
-const std::array<const char*, XcopySwitchCount> OptionTips = {
-    "/A Kopiert nur Dateien mit gesetztem Archivattribut, aendert das Attribut nicht.",
-    "/M Kopiert nur Dateien mit gesetztem Archivattribut, setzt das Attribut nach dem Kopieren zurueck.",
-    "/D:M-T-J Kopiert nur die an oder nach dem Datum geaenderten Dateien. Ist kein Datum angegeben, werden nur Dateien kopiert, die neuer als die bestehenden Zieldateien sind",
-    "/EXCLUDE:Datei1[+Datei2][+Datei3]... Gibt eine Liste von Zeichenfolgen an. Wenn eine der Zeichenfolgen Teil des absoluten Verzeichnispfads der zu kopierenden Datei ist, wird diese Datei vom Kopiervorgang ausgeschlossen. Beispiel: Bei der Zeichenfolge \\obj\\ oder .obj werden alle Dateien unterhalb des Verzeichnisses OBJ bzw. alle Dateien mit der Erweiterung .obj vom Kopiervorgang ausgeschlossen.",
-    "/P Fordert vor dem Erstellen jeder Zieldatei eine Bestaetigung.",
-    "/S Kopiert Verzeichnisse und Unterverzeichnisse, die nicht leer sind.",
-    "/E Kopiert alle Unterverzeichnisse (leer oder nicht leer). Wie /S /E. Mit dieser Option kann die Option /T modifiziert werden.",
-    "/V Ueberprueft jede neue Datei auf Korrektheit.",
-    "/W Fordert vor dem Beginn des Kopierens zu einem Tastendruck auf.",
-    "/C  Setzt das Kopieren fort, auch wenn Fehler auftreten.",
-    "/I  Falls Ziel nicht vorhanden ist und mehrere Dateien kopiert werden, nimmt XCOPY an, dass das Ziel ein Verzeichnis ist.",
-    "/Q Zeigt beim Kopieren keine Dateinamen an.",
-    "/F  Zeigt die Namen der Quell- und Zieldateien beim Kopieren an.",
-    "/L Listet die Dateien auf, die ggf. kopiert werden.",
-    "/H Kopiert auch Dateien mit den Attributen 'Versteckt' und 'System'.",
-    "/R ueberschreibt schreibgeschuetzte Dateien.",
-    "/T  Erstellt die Verzeichnisstruktur, kopiert aber keine Dateien. Leere oder Unterverzeichnisse werden nicht kopiert. Um auch diese zu kopieren, muessen Sie die Optionen /T /E angeben.",
-    "/U Kopiert nur Dateien, die bereits im Zielverzeichnis vorhanden sind.",
-    "/K Kopiert Attribute. Standardmaessig wird 'Schreibgeschuetzt' geloescht.",
-    "/N Beim Kopieren werden die erzeugten Kurznamen verwendet.",
-    "/O Kopiert Informationen über den Besitzer und ACL.",
-    "/X Kopiert Dateiueberwachungseinstellungen (bedingt /O).",
-    "/Y Unterdrückt die Aufforderung zur Bestaetigung, dass eine  vorhandene Zieldatei ueberschrieben werden soll.",
-    "/Z Kopiert Dateien in einem Modus, der einen Neustart ermoeglicht.",
-    "/-Y Fordert zur Bestaetigung auf, dass eine bestehende Zieldatei ueberschrieben werden soll.",
-};
 
 // Four boxes a column from the grid's origin; the last column has five.
 constexpr int GridX = 40, GridY = 280, RowStep = 30;
@@ -91,29 +63,30 @@ class XcopyDialog final : public plugin::CommandDialog {
     CreateFramedTree(dialog, TargetFrame, 223, "Ziel", TargetTree, 230, TargetTip);
     toolkit::CreateFrame(OptionFrame, 14, 250, 406, 184, "XCOPY - Parameter", 0);
     toolkit::SetGadgetFont(OptionFrame, frameFont_);
-    for (std::size_t i = 0; i < XcopySwitchCount; ++i) {
+    for (std::size_t i = 0; i < BoxCount; ++i) {
       const int gadget = FirstOption + static_cast<int>(i);
       const std::size_t column = i / 4 < ColumnOffsets.size() ? i / 4 : ColumnOffsets.size() - 1;
       const int row = static_cast<int>(i - 4 * column);
       const int width = gadget == FirstOption + 3 ? ExcludeBoxWidth : BoxWidth;
+      const std::string caption(lines::xcopy::Switches[i].name), tip(lines::xcopy::Tips[i]);
       toolkit::CreateCheckBox(gadget, GridX + ColumnOffsets[column], GridY + RowStep * row, width, BoxHeight,
-                              XcopySwitches[i], CaptionCentred);
+                              caption.c_str(), CaptionCentred);
       toolkit::SetGadgetFont(gadget, optionFont_);
-      toolkit::AttachBalloonTooltip(dialog, gadget, OptionTips[i], TipTitle, NoIcon);
+      toolkit::AttachBalloonTooltip(dialog, gadget, tip.c_str(), TipTitle, NoIcon);
     }
     toolkit::CreateButton(CancelButton, 335, ButtonRowTop(), 84, 27, "Abbrechen", 0);
     toolkit::CreateButton(AddButton, 240, ButtonRowTop(), 84, 27, "Hinzufügen", 0);
-    for (std::size_t i = 0; i < XcopySwitchCount; ++i)
-      if (XcopyCheckedAtStart[i]) toolkit::SetGadgetState(FirstOption + static_cast<int>(i), 1);
+    for (std::size_t i = 0; i < BoxCount; ++i)
+      if (lines::xcopy::CheckedAtStart[i]) toolkit::SetGadgetState(FirstOption + static_cast<int>(i), 1);
   }
 
-  void ShowLine(std::string_view line, plugin::UnshownParts& unshown) override {
-    XcopyLine read = ReadXcopyLine(line);
-    unshown = std::move(read.unshown);
-    for (std::size_t i = 0; i < XcopySwitchCount; ++i)
-      toolkit::SetGadgetState(FirstOption + static_cast<int>(i), read.checked[i] ? 1 : 0);
-    LeadTree(SourceTree, read.source, unshown);
-    LeadTree(TargetTree, read.target, unshown);
+  void ShowLine(std::string_view line, lines::Remarks& remarks) override {
+    reading_ = lines::xcopy::Read(line);
+    for (std::size_t i = 0; i < BoxCount; ++i)
+      toolkit::SetGadgetState(FirstOption + static_cast<int>(i), reading_.state.checked[i] ? 1 : 0);
+    if (!LeadTree(SourceTree, reading_.state.source)) lines::xcopy::KeepSource(reading_);
+    if (!LeadTree(TargetTree, reading_.state.target)) lines::xcopy::KeepTarget(reading_);
+    remarks = reading_.frame.remarks;
   }
 
   plugin::GadgetOutcome OnGadgetEvent(int gadget, int type) override {
@@ -134,10 +107,11 @@ class XcopyDialog final : public plugin::CommandDialog {
       case CancelButton:
         return plugin::GadgetOutcome::Cancel();
       case AddButton: {
-        const std::string source = toolkit::GetGadgetText(SourceTree);
-        const std::string target = toolkit::GetGadgetText(TargetTree);
-        if (!XcopyHasFolder(source, target)) return plugin::GadgetOutcome::Continue();
-        return plugin::GadgetOutcome::Add(XcopyCommandText(source, target, CheckedSwitches()));
+        lines::xcopy::State state{toolkit::GetGadgetText(SourceTree), toolkit::GetGadgetText(TargetTree), {}};
+        for (std::size_t i = 0; i < BoxCount; ++i)
+          state.checked[i] = toolkit::GetGadgetState(FirstOption + static_cast<int>(i)) == 1;
+        if (!lines::xcopy::CanAdd(state, reading_)) return plugin::GadgetOutcome::Continue();
+        return plugin::GadgetOutcome::Add(lines::xcopy::Build(state, reading_));
       }
       default:
         return plugin::GadgetOutcome::Continue();  // the boxes keep their own state
@@ -153,26 +127,19 @@ class XcopyDialog final : public plugin::CommandDialog {
     toolkit::AttachBalloonTooltip(dialog, tree, tip, TipTitle, NoIcon);
   }
 
-  // A folder the tree cannot show (gone, on another machine, a file) leaves
-  // nothing selected.
-  static void LeadTree(int tree, const std::string& folder, plugin::UnshownParts& unshown) {
-    if (folder.empty()) return;
+  // False for a folder the tree cannot show (gone, on another machine, a
+  // file): nothing is left selected.
+  static bool LeadTree(int tree, const std::string& folder) {
+    if (folder.empty()) return true;
     toolkit::SetGadgetText(tree, folder.c_str());
-    if (toolkit::SameFolderPath(toolkit::GetGadgetText(tree), folder)) return;
+    if (toolkit::SameFolderPath(toolkit::GetGadgetText(tree), folder)) return true;
     toolkit::SetGadgetText(tree, "");
-    unshown.push_back({plugin::UnshownPart::Kind::MissingFolder, folder});
-  }
-
-  // The captions of the checked boxes, read back from the boxes themselves.
-  static std::vector<std::string> CheckedSwitches() {
-    std::vector<std::string> switches;
-    for (int gadget = FirstOption; gadget < FirstOption + static_cast<int>(XcopySwitchCount); ++gadget)
-      if (toolkit::GetGadgetState(gadget) == 1) switches.push_back(toolkit::GetGadgetText(gadget));
-    return switches;
+    return false;
   }
 
   HFONT frameFont_ = nullptr;
   HFONT optionFont_ = nullptr;
+  lines::xcopy::Reading reading_;  // of the line the dialog opened from, if any
 };
 
 }  // namespace

@@ -61,9 +61,9 @@ const char* RunCommandDialog(CommandDialog& dialog, const char* line) {
     if (lineTooLong) {
       ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), LineTooLongNotice(std::strlen(line)));
     } else if (line) {
-      UnshownParts unshown;
-      dialog.ShowLine(line, unshown);
-      if (!unshown.empty()) ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), NoticeText(unshown));
+      lines::Remarks remarks;
+      dialog.ShowLine(line, remarks);
+      if (!remarks.Empty()) ShowNoticeLine(window, w.flags, dialog.ButtonRowTop(), remarks.Notice().Text());
     }
     bool quitSeen = false;
     WPARAM quitCode = 0;

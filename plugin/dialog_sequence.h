@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "lines/remarks.h"
 #include "plugin/context_help.h"
-#include "plugin/unshown_parts.h"
 
 namespace plugin {
 
@@ -47,9 +47,10 @@ class CommandDialog {
   virtual void AfterHelpArmed() {}
   virtual GadgetOutcome OnGadgetEvent(int gadget, int type) = 0;
   // Opening from a line: sets the gadgets, once they have their start
-  // states, to what the line says (with the dialog's line reader), and
-  // names in `unshown` what they cannot show.
-  virtual void ShowLine(std::string_view line, UnshownParts& unshown) = 0;
+  // states, to what the command's line model reads in the line, and gives
+  // its remarks: what the dialog keeps without showing it, and where
+  // "Hinzufügen" would change the line's meaning.
+  virtual void ShowLine(std::string_view line, lines::Remarks& remarks) = 0;
   // Where the row of "Hinzufügen" and "Abbrechen" starts: a notice about
   // a line goes there, and the row moves down below it.
   virtual int ButtonRowTop() const = 0;

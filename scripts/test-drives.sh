@@ -3,7 +3,7 @@
 # apart, or takes them away again:  test-drives.sh up|down
 #   A:  a hard disk folder (A: is never listed)
 #   the folder "missing" is the medium of I: and J: once a test makes it
-#   D:  NTFS labelled "System"        E:  NTFS without a label
+#   D:  NTFS labelled "System"        E:  NTFS without a label, with E:\Fall\Daten and E:\Fall\daten
 #   F:  a CD drive (CDFS: left out)   I:  a hard disk whose folder is missing
 #   J:  a CD drive whose folder is missing: Wine reports it without a medium
 #   G:  FAT16 labelled "FATDISK"      H:  FAT32 labelled "FAT32DISK"
@@ -50,6 +50,8 @@ up() {
   down
   mkdir -p "$drives"/{a,d,e,f}
   printf 'System\n' >"$drives/d/.windows-label"
+  # Two folders whose names differ only in case, as a Unix folder may hold them.
+  mkdir -p "$drives/e/Fall/Daten" "$drives/e/Fall/daten"
   for letter in a d e f; do ln -s "$drives/$letter" "$devices/$letter:"; done
   ln -s "$drives/missing" "$devices/i:"
   ln -s "$drives/missing" "$devices/j:"

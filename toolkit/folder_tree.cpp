@@ -296,13 +296,18 @@ void Reread(FolderTree& tree, HTREEITEM item) {
 }
 
 // The folder entry among an entry's children whose label names `name` as
-// the file system matches names.
+// the file system matches names. Where two names differ only in case (a
+// case-sensitive folder, or Wine on a Unix folder) the exact one wins.
 HTREEITEM FolderEntryNamed(const FolderTree& tree, HTREEITEM parent, const std::string& name) {
+  HTREEITEM ignoringCase = nullptr;
   for (HTREEITEM child = NextEntry(tree.control, parent, TVGN_CHILD); child;
-       child = NextEntry(tree.control, child, TVGN_NEXT))
-    if (KindOf(tree.control, child) == FolderKind && SameFolderPath(LabelOf(tree.control, child), name))
-      return child;
-  return nullptr;
+       child = NextEntry(tree.control, child, TVGN_NEXT)) {
+    if (KindOf(tree.control, child) != FolderKind) continue;
+    const std::string label = LabelOf(tree.control, child);
+    if (label == name) return child;
+    if (!ignoringCase && SameFolderPath(label, name)) ignoringCase = child;
+  }
+  return ignoringCase;
 }
 
 // Leads the tree to a folder path; stops where a name is missing, leaving

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "hosts/brindle_edit/script_line.h"
 #include "hosts/command_names.h"
+#include "lines/line_model.h"
 
 namespace brindle {
 
@@ -23,14 +23,11 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
         parsed.refusedLength = argument.size();
         return parsed;
       }
-      // The line's own command word names the dialog: "@echo off" is echo's.
-      std::wstring wide;
-      for (unsigned char c : argument) wide.push_back(c);
-      const std::wstring word = brindle_edit::SplitLine(wide).word;
-      const auto& known = hosts::CommandNames;
-      if (std::find(known.begin(), known.end(), std::string(word.begin(), word.end())) == known.end())
-        return wrong("--edit: kein bekannter Befehl in " + std::string(argument));
-      parsed.commands.emplace_back(word.begin(), word.end());
+      // The line's own command word names the dialog, in every form the
+      // dialogs read: "@echo off" and "chkdsk/f" are echo's and chkdsk's.
+      const lines::Model* model = lines::ModelOf(argument);
+      if (!model) return wrong("--edit: kein bekannter Befehl in " + std::string(argument));
+      parsed.commands.emplace_back(model->forms.word);
       parsed.lines.emplace_back(argument);
       lineNext = false;
       continue;

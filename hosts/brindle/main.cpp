@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "hosts/brindle/arguments.h"
-#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/command_names.h"
 #include "hosts/console_code_page.h"
+#include "hosts/script_lines.h"
 
 namespace {
 
@@ -95,9 +95,9 @@ void Write(std::FILE* stream, std::wstring_view text, bool consoleCodePage = fal
 // The editor's warnings for the line, and with --oem into a file the
 // characters that become "?", on standard error: the line is written as it is.
 void WarnAbout(const std::wstring& line, bool consoleCodePage) {
-  const auto warnings = brindle_edit::WarningsFor(line);
+  const auto warnings = hosts::WarningsFor(line);
   if (!warnings.empty()) Write(stderr, L"brindle: Achtung bei „" + line + L"“:\n");
-  for (const brindle_edit::LineWarning& warning : warnings)
+  for (const hosts::LineWarning& warning : warnings)
     Write(stderr, L"  " + warning.label + L": " + warning.explanation + L"\n");
   if (!consoleCodePage || IsConsole(stdout)) return;
   std::wstring lost;

@@ -8,12 +8,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "hosts/brindle_edit/command_explanation.h"
-#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/editor_menu.h"
 #include "hosts/brindle_edit/script_file.h"
-#include "hosts/brindle_edit/script_line.h"
 #include "hosts/brindle_edit/script_runner.h"
+#include "hosts/script_lines.h"
 
 namespace brindle_edit {
 
@@ -52,14 +50,6 @@ std::wstring SystemMessage(DWORD error) {
 std::wstring EncodingLabel(ScriptEncoding encoding) {
   return encoding == ScriptEncoding::Utf8WithMark ? std::wstring(L"UTF-8")
                                                   : L"Konsole (CP " + std::to_wstring(GetOEMCP()) + L")";
-}
-
-// The command of a script line whose dialog can open from it; null for any other line.
-const char* CommandOfLine(std::wstring_view line) {
-  const std::wstring word = SplitLine(line).word;
-  for (const char* command : CommandNames)
-    if (std::equal(word.begin(), word.end(), command, command + std::char_traits<char>::length(command))) return command;
-  return nullptr;
 }
 
 }  // namespace
@@ -141,7 +131,7 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // over; on any other line it selects a word, which the editor does
       // itself (ScriptEdit::TakeWordInput).
       const auto& input = *reinterpret_cast<MSGFILTER*>(lParam);
-      if (input.msg == WM_LBUTTONDBLCLK && CommandOfLine(edit_.LineAtCaret().text)) {
+      if (input.msg == WM_LBUTTONDBLCLK && hosts::CommandOfLine(edit_.LineAtCaret().text).command) {
         PostMessageW(window_, WM_COMMAND, menu_item::EditLine, 0);
         return 1;
       }
@@ -405,24 +395,23 @@ void EditorWindow::EditLine() {
     MessageBeep(MB_ICONINFORMATION);
     return;
   }
-  const char* command = CommandOfLine(caretLine.text);
-  const ScriptLine split = SplitLine(caretLine.text);
-  const std::optional<std::string> line = InLibraryCodePage(split.rest);
-  if (!command || !line) {
-    notice_ = !command ? L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"
+  const hosts::LineCommand command = hosts::CommandOfLine(caretLine.text);
+  const std::wstring_view text = caretLine.text;
+  const std::optional<std::string> line = InLibraryCodePage(text.substr(command.prefixLength));
+  if (!command.command || !line) {
+    notice_ = !command.command ? L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"
                        : L"Zeile bearbeiten: die Zeile hat Zeichen, die es in den Dialogen (Codepage 1252) nicht gibt";
     UpdateStatus(true);
     MessageBeep(MB_ICONINFORMATION);
     return;
   }
   std::wstring edited;
-  if (!RunCommandDialog(command, &*line, edited)) return;
+  if (!RunCommandDialog(command.command, &*line, edited)) return;
   if (edited.empty()) {
     notice_ = L"Abgebrochen: Zeile unverändert";
   } else {
     notice_.clear();
-    const std::wstring_view text = caretLine.text;
-    edit_.ReplaceLine(caretLine.number, std::wstring(text.substr(0, text.size() - split.rest.size())) + edited);
+    edit_.ReplaceLine(caretLine.number, std::wstring(text.substr(0, command.prefixLength)) + edited);
   }
   UpdateStatus(true);
 }
@@ -473,8 +462,8 @@ void EditorWindow::UpdateStatus(bool force) {
   shownCaret_ = line.caret;
   shownChanges_ = changes_;
   // A notice comes first, where the user looks, until the user moves on.
-  status_.Show(notice_.empty() ? WarningsFor(line.text) : std::vector<LineWarning>(),
-               notice_.empty() ? ExplainLine(line.text) : notice_,
+  status_.Show(notice_.empty() ? hosts::WarningsFor(line.text) : std::vector<hosts::LineWarning>(),
+               notice_.empty() ? hosts::ExplainLine(line.text) : notice_,
                L"Zeile " + std::to_wstring(line.number + 1) + L", Spalte " + std::to_wstring(line.column + 1),
                EncodingLabel(encoding_));
 }

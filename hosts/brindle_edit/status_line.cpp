@@ -61,10 +61,10 @@ int StatusLine::TextWidth(const std::wstring& text) const {
   return size.cx;
 }
 
-void StatusLine::Show(const std::vector<LineWarning>& warnings, const std::wstring& explanation,
+void StatusLine::Show(const std::vector<hosts::LineWarning>& warnings, const std::wstring& explanation,
                       const std::wstring& position, const std::wstring& encoding) {
   parts_.clear();
-  for (const LineWarning& warning : warnings) parts_.push_back({warning.label, warning.explanation, true});
+  for (const hosts::LineWarning& warning : warnings) parts_.push_back({warning.label, warning.explanation, true});
   parts_.push_back({explanation, explanation});
   parts_.push_back({position, {}});
   parts_.push_back({encoding, {}});

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "hosts/brindle_edit/command_warnings.h"
+#include "hosts/script_lines.h"
 
 namespace brindle_edit {
 
@@ -20,7 +20,7 @@ class StatusLine {
   HWND Window() const { return bar_; }
   int Height() const;
 
-  void Show(const std::vector<LineWarning>& warnings, const std::wstring& explanation, const std::wstring& position,
+  void Show(const std::vector<hosts::LineWarning>& warnings, const std::wstring& explanation, const std::wstring& position,
             const std::wstring& encoding);
   // Fits the parts to a new width of the parent.
   void Layout();

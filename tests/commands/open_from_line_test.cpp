@@ -63,20 +63,24 @@ TEST_F(OpenFromLine, ChangedAndAddedThenAddedUnchanged) {
       << "null is an empty line";
 }
 
-// The notice takes the buttons' place and the window grows by its line;
-// cancel gives empty text, so the host keeps its line.
+// The notice names what the dialog keeps without showing it and what
+// "Hinzufügen" changes; it takes the buttons' place and the window grows by
+// its line. Added at once, the kept parts come back as they stood.
 TEST_F(OpenFromLine, WhatADialogCannotShowIsNamedAboveItsButtons) {
   struct Row {
     CommandDialog dialog;
     int buttonRowTop;
-    const char *line, *notice;
+    const char *line, *notice, *added;  // added: empty where "Hinzufügen" makes nothing
   };
   const Row rows[] = {
       {Xcopy, 445, "xcopy \"C:\\windows\\*.txt\" Q:\\Fehlt /Z:5 >log.txt",
-       "Nicht übernommen: Muster „*.txt“, unbekannt „/Z:5“, Ordner fehlt „Q:\\Fehlt\\“, Umleitung „>log.txt“"},
-      {Chkdsk, 220, "chkdsk q: /L:4096", "Nicht übernommen: unbekannt „/L:4096“, Laufwerk fehlt „Q:“"},
-      {Color, 70, "@color 77", "Nicht übernommen: Zeilenanfang „@“, gleiche Farben „77“"},
-      {Title, 40, "echo x", "Nicht übernommen: anderer Befehl „echo x“"},
+       "Bleibt: Muster „*.txt“, Ziel „Q:\\Fehlt“ (fehlt hier), „/Z:5“, Umleitung „>log.txt“",
+       "xcopy \"C:\\windows\\*.txt\" Q:\\Fehlt /Z:5 >log.txt"},
+      {Chkdsk, 220, "chkdsk/f q: /L:4096",
+       "/f entfällt, solange /l gewählt ist; bleibt: Laufwerk „q:“ (fehlt hier), „/L:4096“", "chkdsk q: /l:4096"},
+      {Color, 70, "@color 77", "Gleiche Farben „77“: 9F gewählt; bleibt: „@“", "@color 9F"},
+      {Echo, 40, "echo", "Wird zu „echo.“: leere Zeile statt Echo-Status", "echo."},
+      {Title, 40, "echo x", "Anderer Befehl „echo x“: nichts übernommen", ""},
   };
   for (const Row& row : rows) {
     const CommandResult result = Edit(row.dialog, row.line, [&](HWND dialog) {
@@ -88,9 +92,20 @@ TEST_F(OpenFromLine, WhatADialogCannotShowIsNamedAboveItsButtons) {
       RECT client;
       GetClientRect(dialog, &client);
       EXPECT_GE(client.bottom, RectInParent(cancel).bottom + 10) << "the buttons stay inside";
-      ClickGadget(dialog, row.dialog.cancel);
+      ClickGadget(dialog, *row.added ? row.dialog.add : row.dialog.cancel);
     });
-    EXPECT_EQ(result.text, "") << row.line;
+    EXPECT_EQ(result.text, row.added) << row.line;
+  }
+}
+
+// Two folders whose names differ only in case (E:\Fall holds Daten and
+// daten on a Unix folder): the tree shows the one the line names.
+TEST_F(OpenFromLine, AFolderIsToldApartFromOneThatDiffersOnlyInCase) {
+  for (const char* folder : {"Daten", "daten"}) {
+    const std::string line = std::string("xcopy E:\\Fall\\") + folder + " E:\\ /e";
+    const auto addAtOnce = [](HWND dialog) { ClickGadget(dialog, Xcopy.add); };
+    EXPECT_EQ(Edit(Xcopy, line.c_str(), addAtOnce).text,
+              std::string("xcopy \"E:\\Fall\\") + folder + "\\*.*\" \"E:\\\" /E");
   }
 }
 

@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "hosts/brindle/arguments.h"
-#include "hosts/brindle_edit/command_explanation.h"
-#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/recovery_format.h"
 #include "hosts/brindle_edit/script_text.h"
 #include "hosts/command_names.h"
+#include "hosts/script_lines.h"
 #include "tests/fuzz/fuzz_driver.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -38,9 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                                 brindle_edit::ScriptEncoding::Utf8WithMark ? 3 : 0) ==
              input.size());
 
-  (void)brindle_edit::ExplainLine(document);
-  for (const brindle_edit::LineWarning& warning : brindle_edit::WarningsFor(document))
+  (void)hosts::ExplainLine(document);
+  for (const hosts::LineWarning& warning : hosts::WarningsFor(document))
     FUZZ_CHECK(!warning.label.empty() && !warning.explanation.empty());
+  // Any text goes to the models and back without loss.
+  FUZZ_CHECK(hosts::FromUtf8(hosts::Utf8(document)) == document);
 
   // A recovery copy read back is the copy written; a copy written reads back.
   if (const std::optional<brindle_edit::RecoveryContent> copy = brindle_edit::DecodeRecovery(input))

@@ -10,7 +10,6 @@
 #include <string>
 #include <utility>
 
-#include "hosts/brindle_edit/colour_names.h"
 
 namespace {
 
@@ -97,13 +96,14 @@ TEST(HelpFile, OpensOnTheStartPageAndListsEveryPageWithItsTitle) {
   EXPECT_EQ(start.find("chcp 1252</code>)"), std::string::npos) << "the start page no longer advises chcp 1252";
 }
 
-// The editor's status line names the colours as the help page does.
+// The help page names the sixteen colours as the editor's status line does.
 TEST(HelpFile, TheColourTableNamesTheColoursAsTheEditorDoes) {
   const std::string page = Read("/color.htm");
-  for (std::size_t digit = 0; digit < brindle_edit::ColourNames.size(); ++digit) {
-    std::string name;  // the names' characters are all below 256: code page 1252 bytes
-    for (wchar_t c : brindle_edit::ColourNames[digit]) name.push_back(static_cast<char>(c));
-    const std::string row = "<td>" + std::string(1, "0123456789ABCDEF"[digit]) + "</td><td>" + name + "</td>";
+  const char* const names[] = {"Schwarz", "Dunkelblau", "Dunkelgrün", "Blaugrün",   "Dunkelrot", "Violett",
+                               "Olivgrün", "Hellgrau",  "Dunkelgrau", "Blau",       "Hellgrün",  "Türkis",
+                               "Rot",      "Magenta",   "Gelb",       "Weiß"};
+  for (std::size_t digit = 0; digit < std::size(names); ++digit) {
+    const std::string row = "<td>" + std::string(1, "0123456789ABCDEF"[digit]) + "</td><td>" + names[digit] + "</td>";
     EXPECT_NE(page.find(row), std::string::npos) << row;
   }
 }

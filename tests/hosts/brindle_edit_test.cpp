@@ -227,6 +227,16 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
   support::PressKey('E', {VK_CONTROL});
   EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: keine Zeile mit chkdsk, color, echo, title oder xcopy"));
   EXPECT_EQ(editor.Text(), L"rem Farben\r\n  @color 1f");
+  // The glued form opens too; its dialog says which drive it chose.
+  support::PressKey(VK_END, {VK_CONTROL});
+  support::PressKey(VK_RETURN);
+  support::TypeText("chkdsk/f");
+  ASSERT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk/f"));
+  WorkDialog(editor, 'E', "Chkdsk", [](HWND dialog) {
+    EXPECT_EQ(support::WindowText(GetDlgItem(dialog, 90)), "Ohne Laufwerk in der Zeile: C: gewählt");
+    support::ClickGadget(dialog, 16);
+  });
+  EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f"));
 }
 
 // Wine 8's rich edit control, left to select a word up to a line's end

@@ -3,16 +3,18 @@
 // bytes are read and saved.
 #include <gtest/gtest.h>
 
-#include "hosts/brindle_edit/command_explanation.h"
-#include "hosts/brindle_edit/command_warnings.h"
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/recovery_format.h"
 #include "hosts/brindle_edit/script_text.h"
 #include "hosts/brindle_edit/word_bounds.h"
+#include "hosts/script_lines.h"
 
 namespace {
 
 using namespace brindle_edit;
+using hosts::ExplainLine;
+using hosts::LineWarning;
+using hosts::WarningsFor;
 
 TEST(LineInsertion, AlwaysALineOfItsOwn) {
   struct Case {
@@ -63,6 +65,10 @@ TEST(CommandExplanation, EachCommandAndSwitch) {
        L"(mit /f); /l:4096 Größe der Protokolldatei auf 4096 KB setzen; /l Größe der Protokolldatei anzeigen; "
        L"„/q“ unbekannt"},
       {L"chkdsk /f:1", L"chkdsk: prüft das aktuelle Laufwerk; „/f:1“ unbekannt"},
+      {L"chkdsk/f/R D:", L"chkdsk: prüft Laufwerk D:; /f Fehler beheben; /R fehlerhafte Sektoren suchen, lesbare "
+                         L"Daten retten (mit /f)"},
+      {L"xcopy/s \"\u03A9\\*.*\" \"\"", L"xcopy: kopiert „\u03A9\\*.*“ in den aktuellen Ordner; /s Unterordner, die "
+                                           L"nicht leer sind"},
       {L"xcopy \"C:\\Eigene Daten\\*.*\" \"D:\\Sicherung\\\" /D /D:01-31-2026 /EXCLUDE:a.txt /-Y",
        L"xcopy: kopiert „C:\\Eigene Daten\\*.*“ nach „D:\\Sicherung\\“; /D nur Dateien, die neuer sind als im "
        L"Ziel; /D:01-31-2026 nur Dateien, die am 01-31-2026 oder später geändert wurden; /EXCLUDE:a.txt Dateien "

@@ -1,0 +1,51 @@
+#include "lines/switch_table.h"
+
+#include "lines/command_line.h"
+
+namespace lines {
+
+SwitchMatch MatchSwitch(std::span<const Switch> table, std::string_view given) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const Switch& known = table[i];
+    if (EqualIgnoringCase(given, known.name)) return {static_cast<int>(i), {}};
+    if (!known.TakesValue() || !StartsIgnoringCase(given, known.name)) continue;
+    const std::string_view value = given.substr(known.name.size());
+    if (known.name.ends_with(':')) return {static_cast<int>(i), value};
+    if (value.size() > 1 && value[0] == ':') return {static_cast<int>(i), value};
+  }
+  return {};
+}
+
+void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::span<bool> checked,
+                    std::span<std::string> values, LineFrame& frame) {
+  std::size_t at = word.at;
+  for (std::string_view given : Switches(word.text)) {
+    const SwitchMatch match = MatchSwitch(table, given);
+    const auto box = static_cast<std::size_t>(match.index);
+    std::string& value = box < values.size() ? values[box] : values[0];
+    if (match.index < 0 || box >= checked.size() || (!match.value.empty() && !value.empty() && value != match.value)) {
+      frame.KeepSwitch(given, at);
+    } else {
+      if (!match.value.empty() && value.empty()) frame.remarks.Keep(at, Wording().Quote(given));
+      if (!match.value.empty()) value = match.value;
+      checked[box] = true;
+    }
+    at += given.size();
+  }
+}
+
+Wording ExplainSwitch(std::span<const Switch> table, std::string_view given) {
+  const SwitchMatch match = MatchSwitch(table, given);
+  if (match.index < 0) return Wording().Quote(given).Words(" unbekannt");
+  const Switch& known = table[static_cast<std::size_t>(match.index)];
+  Wording explanation;
+  explanation.LineText(given);
+  if (match.value.empty() || match.value == ":") return explanation.Words(" ").Words(known.meaning);
+  // The value without the colon that joins it to the name.
+  const std::string_view value = match.value[0] == ':' ? match.value.substr(1) : match.value;
+  const std::string_view meaning = known.valueMeaning;
+  const std::size_t slot = meaning.find("{}");
+  return explanation.Words(" ").Words(meaning.substr(0, slot)).LineText(value).Words(meaning.substr(slot + 2));
+}
+
+}  // namespace lines
