@@ -459,7 +459,6 @@ void StopFolderTrees() {
 }
 
 const GadgetKind FolderTreeKind = {
-    .name = "folder tree",
     .getText = TreeText,
     .setText = SetTreeText,
     .controlMessage = ControlMessage,

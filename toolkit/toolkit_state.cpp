@@ -20,13 +20,12 @@ ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE d
       windows(HeapAllocator<std::pair<const int, WindowRecord>>(dynamicObjectHeap)),
       nextDynamicWindow(FirstDynamicWindow),
       gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
-      gadgetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
       fonts(HeapAllocator<std::pair<const int, ScopedFont>>(recordHeap)),
       stops(HeapAllocator<void (*)()>(recordHeap)),
       events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))},
       drawingBrush(CreateSolidBrush(RGB(0, 0, 0))),
       drawingPen(CreatePen(PS_SOLID, 0, RGB(0, 0, 0))),
-      images(InitialImageRoom, HeapAllocator<ImageSlot>(recordHeap)) {}
+      images(InitialImageRoom, HeapAllocator<ScopedBitmap>(recordHeap)) {}
 
 ToolkitState& State() { return *state; }
 
