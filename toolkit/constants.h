@@ -28,14 +28,11 @@ inline constexpr int AnyNumber = -1;
 // or the toolkit's own report of the mouse and the focus.
 #define BRINDLE_EVENT_TYPES(TYPE)                                                         \
   TYPE(None, -1, "none")                                                                  \
-  TYPE(Pressed, 0, "pressed") /* a button or box clicked, a tree or swatch left-clicked */ \
-  TYPE(RightClick, 1, "right click")                                                      \
-  TYPE(DoubleClick, 2, "double click")                                                    \
-  TYPE(RightDoubleClick, 3, "right double click")                                         \
-  TYPE(Changed, 768, "changed") /* a field's text, a tree's selected entry */             \
+  TYPE(Pressed, 0, "pressed") /* a button or box clicked */                               \
+  TYPE(RightClick, 1, "right click") /* in a folder tree */                               \
+  TYPE(Changed, 768, "changed") /* a field's text */                                      \
   TYPE(FocusGained, 14000, "focus gained")                                                \
-  TYPE(FocusLost, 14001, "focus lost")                                                    \
-  TYPE(DragStarted, 14002, "drag started")
+  TYPE(FocusLost, 14001, "focus lost")
 
 #define BRINDLE_DEFINE_EVENT_NUMBER(name, number, text) inline constexpr int name = number;
 namespace event {
