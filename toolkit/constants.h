@@ -11,8 +11,8 @@ namespace toolkit {
 // the dialogs use.
 inline constexpr int AnyNumber = -1;
 
-// Event kinds returned by WaitEvent, with the names that event_names.cpp
-// gives them, so that a trace or a failing test reads "close", not "16".
+// Event kinds returned by WaitEvent, with their names, so that a trace or a
+// failing test reads "close", not "16".
 #define BRINDLE_EVENT_KINDS(KIND)                                                         \
   KIND(None, 0, "none") /* a time-limited wait that saw no message */                    \
   KIND(WindowMoved, 3, "moved")                                                           \

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "toolkit/dialog.h"
-#include "toolkit/event_names.h"
+#include "tests/support/event_names.h"
 
 namespace support {
 
@@ -21,7 +21,7 @@ struct RecordedEvent {
 
 // Prints a recorded sequence by name when a comparison fails.
 inline void PrintTo(const RecordedEvent& e, std::ostream* out) {
-  *out << toolkit::DescribeEvent(e.kind, e.gadget, e.type);
+  *out << DescribeEvent(e.kind, e.gadget, e.type);
 }
 
 // Runs the toolkit's wait until no message came for `quietMs`, and returns

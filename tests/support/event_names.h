@@ -5,11 +5,11 @@
 
 #include <string>
 
-namespace toolkit {
+namespace support {
 
 // "close", "gadget", "WM_KEYDOWN" ...; the number itself when it has no name.
 std::string EventKindName(int kind);
 // A gadget event with its gadget and type, any other event by its kind.
 std::string DescribeEvent(int kind, int gadget, int type);
 
-}  // namespace toolkit
+}  // namespace support

@@ -1,10 +1,10 @@
-#include "toolkit/event_names.h"
+#include "tests/support/event_names.h"
 
 #include <iterator>
 
 #include "toolkit/constants.h"
 
-namespace toolkit {
+namespace support {
 
 namespace {
 
@@ -40,11 +40,11 @@ std::string EventKindName(int kind) { return Lookup(std::begin(Kinds), std::end(
 
 std::string DescribeEvent(int kind, int gadget, int type) {
   std::string text = EventKindName(kind);
-  if (kind == event::Gadget) {
+  if (kind == toolkit::event::Gadget) {
     text.append(" ").append(std::to_string(gadget)).append(" ");
     text.append(Lookup(std::begin(Types), std::end(Types), type));
   }
   return text;
 }
 
-}  // namespace toolkit
+}  // namespace support
