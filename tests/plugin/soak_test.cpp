@@ -16,7 +16,6 @@
 #include <cstdlib>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/support/leak_counts.h"
@@ -67,7 +66,7 @@ constexpr int WarmUpCalls = 15;  // the class names are kept from the call after
 // Calls `count` dialogs from `first` on, the user working each on a thread
 // of its own for the whole run.
 void RunCalls(const support::LoadedLibrary& library, int first, int count, ClassNames* classNames) {
-  std::thread user([&] {
+  support::UserThread user([&] {
     for (int call = first; call < first + count; ++call) {
       HWND dialog = support::WaitForDialog(Dialogs[call % 5].title);
       if (!dialog) return;
@@ -80,7 +79,6 @@ void RunCalls(const support::LoadedLibrary& library, int first, int count, Class
     const std::string text = library.Procedure(Dialogs[call % 5].procedure)();
     if (text != Expected(call)) ADD_FAILURE() << "call " << call << " gave '" << text << "'";
   }
-  user.join();
 }
 
 TEST(Soak, ManyCallsOverTheFiveDialogsLeaveTheProcessAsItWas) {
