@@ -4,8 +4,8 @@
 # what their entry points and exports reach (--gc-sections, each function in
 # a section of its own). The three are linked again for this in
 # build/reach (32-bit, without inlining, so that a function called only
-# from inside others still counts as its own), with --print-gc-sections and
-# --trace; an object that no link takes is dropped whole.
+# from inside others still counts as its own), with --print-gc-sections; an
+# object that no link takes is dropped whole.
 # Functions defined in headers and never used are never compiled, so they
 # cannot show here.
 #   usage: unreached-functions.sh   (exit 1 when a product function is listed)
@@ -16,8 +16,7 @@ targets=(Brindlework brindle BrindleEdit)
 libraries=(brindle_core brindle_logic host_logic)
 [ -f $build/CMakeCache.txt ] || cmake -S . -B $build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
   -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=-fno-inline -fno-ipa-icf" \
-  "-DCMAKE_SHARED_LINKER_FLAGS=-Wl,--print-gc-sections -Wl,--trace" \
-  "-DCMAKE_EXE_LINKER_FLAGS=-Wl,--print-gc-sections -Wl,--trace" >/dev/null
+  -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--print-gc-sections -DCMAKE_EXE_LINKER_FLAGS=-Wl,--print-gc-sections >/dev/null
 cmake --build $build --target "${libraries[@]}" -j "$(nproc)" >/dev/null
 
 work=$(mktemp -d)
