@@ -20,11 +20,12 @@ CommandProcedure LoadedLibrary::Procedure(const char* name) const {
 }
 
 UserThread::UserThread(std::function<void()> work)
-    : work_(std::move(work)),
-      thread_(CreateThread(nullptr, 0, [](LPVOID self) -> DWORD {
-        static_cast<UserThread*>(self)->work_();
-        return 0;
-      }, this, 0, nullptr)) {}
+    : work_(std::move(work)), thread_(CreateThread(nullptr, 0, Run, this, 0, nullptr)) {}
+
+DWORD WINAPI UserThread::Run(LPVOID self) {
+  static_cast<UserThread*>(self)->work_();
+  return 0;
+}
 
 UserThread::~UserThread() {
   WaitForSingleObject(thread_, INFINITE);

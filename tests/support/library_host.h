@@ -42,6 +42,7 @@ class UserThread {
   UserThread& operator=(const UserThread&) = delete;
 
  private:
+  static DWORD WINAPI Run(LPVOID self);
   std::function<void()> work_;
   HANDLE thread_;
 };
