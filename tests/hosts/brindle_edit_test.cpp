@@ -278,15 +278,16 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
 TEST_F(BrindleEdit, SavingKeepsUtf8AndNamesWhatTheConsoleLacks) {
   struct Case {
     const char *name, *bytes, *typed;  // typed at the start of the script
-    const wchar_t* named;              // in the question before saving; null: none
+    const wchar_t *shown, *named;       // the text then; what the question before saving names (null: none)
     const char* saved;
   };
-  for (const Case& c : {Case{"utf8.bat", "\xEF\xBB\xBF" "echo \xE2\x82\xAC\r\n", "@", nullptr,
+  for (const Case& c : {Case{"utf8.bat", "\xEF\xBB\xBF" "echo \xE2\x82\xAC\r\n", "@", L"@echo €\r\n", nullptr,
                              "\xEF\xBB\xBF" "@echo \xE2\x82\xAC\r\n"},
-                        Case{"oem.bat", "echo x\r\n", "€", L"€", "echo x\r\n"}}) {
+                        Case{"oem.bat", "echo x\r\n", "€", L"€echo x\r\n", L"€", "echo x\r\n"}}) {
     Editor editor(c.name, c.bytes);
     ASSERT_NE(editor.window, nullptr);
     support::TypeText(c.typed);
+    ASSERT_TRUE(editor.WaitForText(c.shown)) << c.name;
     support::PressKey('S', {VK_CONTROL});
     if (c.named) {
       HWND question = support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId);
