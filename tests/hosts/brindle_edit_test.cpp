@@ -295,8 +295,10 @@ TEST_F(BrindleEdit, SavingKeepsUtf8AndNamesWhatTheConsoleLacks) {
       EXPECT_NE(WideText(GetDlgItem(question, 0xFFFF)).find(c.named), std::wstring::npos) << c.name;
       support::PressKey(VK_RETURN);
       ASSERT_TRUE(support::WaitForWindowGone(question));
+    } else {  // saved once the title has lost its "*": a read meanwhile could hold up the file's replacement
+      EXPECT_TRUE(support::WaitUntil([&] { return !support::WindowText(editor.window).starts_with('*'); })) << c.name;
     }
-    EXPECT_TRUE(support::WaitUntil([&] { return Bytes(editor.script) == c.saved; })) << c.name;
+    EXPECT_EQ(Bytes(editor.script), c.saved) << c.name;
   }
 }
 
