@@ -72,7 +72,7 @@ GadgetRecord* CreateGadget(const GadgetKind& kind, int gadget, const char* syste
   if (kind.shutDown) RunAtStop(kind.shutDown);
   record.previousProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GadgetProcedure)));
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(s.gadgetFont), TRUE);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
   return &record;
 }
 

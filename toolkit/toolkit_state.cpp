@@ -12,7 +12,7 @@ constexpr std::size_t InitialGadgetRoom = 50;
 constexpr std::size_t InitialImageRoom = 16;
 // The first tables fit well into what the library's heap commits when it is
 // made (plugin/library.cpp), so that making them cannot fail.
-static_assert(InitialGadgetRoom * sizeof(GadgetRecord) + InitialImageRoom * sizeof(ImageSlot) <= 8 * 1024);
+static_assert(InitialGadgetRoom * sizeof(GadgetRecord) + InitialImageRoom * sizeof(ScopedBitmap) <= 8 * 1024);
 
 // Emptied by StopDialogToolkit before the heaps it lives in are destroyed.
 std::optional<ToolkitState> state;
@@ -23,13 +23,12 @@ ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE d
       windows(HeapAllocator<std::pair<const int, WindowRecord>>(dynamicObjectHeap)),
       nextDynamicWindow(FirstDynamicWindow),
       gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
-      gadgetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
       fonts(HeapAllocator<std::pair<const int, ScopedFont>>(recordHeap)),
       stops(HeapAllocator<void (*)()>(recordHeap)),
       events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))},
       drawingBrush(CreateSolidBrush(RGB(0, 0, 0))),
       drawingPen(CreatePen(PS_SOLID, 0, RGB(0, 0, 0))),
-      images(InitialImageRoom, HeapAllocator<ImageSlot>(recordHeap)) {}
+      images(InitialImageRoom, HeapAllocator<ScopedBitmap>(recordHeap)) {}
 
 ToolkitState& State() { return *state; }
 

@@ -199,7 +199,8 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
 
 // Ctrl+E and a double click open the dialog of the caret line's command
 // from the line; "Hinzufügen" replaces it as one undo step, indentation and
-// "@" kept. On a line of no command the status line says so. The editor
+// "@" kept. On a line of no command, or with a character the dialogs' code
+// page 1252 lacks, the status line says so and nothing opens. The editor
 // keeps its own folder as the current directory, so the dialogs' "?" finds
 // Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
@@ -237,6 +238,16 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
     support::ClickGadget(dialog, 16);
   });
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f"));
+  // A line with a character the dialogs' code page lacks opens no dialog.
+  support::PressKey(VK_END, {VK_CONTROL});
+  support::PressKey(VK_RETURN);
+  support::TypeText("echo ");
+  ASSERT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f\r\necho "));
+  PostMessageW(editor.edit, WM_CHAR, 0x03A9, 0);  // "Ω", typed
+  ASSERT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f\r\necho \u03A9"));
+  support::PressKey('E', {VK_CONTROL});
+  EXPECT_TRUE(editor.WaitForStatus(
+      L"Zeile bearbeiten: die Zeile hat Zeichen, die es in den Dialogen (Codepage 1252) nicht gibt"));
 }
 
 // Wine 8's rich edit control, left to select a word up to a line's end
@@ -416,6 +427,36 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   ASSERT_TRUE(support::WaitForKeyboardFocus(editor.edit));
   support::TypeText("drei");  // over the found word
   EXPECT_TRUE(editor.WaitForText(L"echo " + std::wstring(6000, L'x') + L" 100%\r\ntitle a & b\r\nrem drei\r\n"));
+}
+
+// An ordinary save keeps a UTF-8 script in UTF-8, asking nothing; before a
+// save in the console's code page the editor names what that code page
+// lacks, and its default answer, "Nein", saves nothing.
+TEST_F(BrindleEdit, SavingKeepsUtf8AndNamesWhatTheConsoleLacks) {
+  struct Case {
+    const char *name, *bytes, *typed;  // typed at the start of the script
+    const wchar_t *shown, *named;       // the text then; what the question before saving names (null: none)
+    const char* saved;
+  };
+  for (const Case& c : {Case{"utf8.bat", "\xEF\xBB\xBF" "echo \xE2\x82\xAC\r\n", "@", L"@echo €\r\n", nullptr,
+                             "\xEF\xBB\xBF" "@echo \xE2\x82\xAC\r\n"},
+                        Case{"oem.bat", "echo x\r\n", "€", L"€echo x\r\n", L"€", "echo x\r\n"}}) {
+    Editor editor(c.name, c.bytes);
+    ASSERT_NE(editor.window, nullptr);
+    support::TypeText(c.typed);
+    ASSERT_TRUE(editor.WaitForText(c.shown)) << c.name;
+    support::PressKey('S', {VK_CONTROL});
+    if (c.named) {
+      HWND question = support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId);
+      ASSERT_NE(question, nullptr) << c.name;
+      EXPECT_NE(WideText(GetDlgItem(question, 0xFFFF)).find(c.named), std::wstring::npos) << c.name;
+      support::PressKey(VK_RETURN);
+      ASSERT_TRUE(support::WaitForWindowGone(question));
+    } else {  // saved once the title has lost its "*": a read meanwhile could hold up the file's replacement
+      EXPECT_TRUE(support::WaitUntil([&] { return !support::WindowText(editor.window).starts_with('*'); })) << c.name;
+    }
+    EXPECT_EQ(Bytes(editor.script), c.saved) << c.name;
+  }
 }
 
 // cmd.exe reads the script in the console's code page: only a script

@@ -14,6 +14,7 @@
 #include "tests/support/library_host.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ TEST(Library, AWindowThatCannotBeOpenedGivesEmptyTextAtOnce) {
   LoadedLibrary library;
   for (const CommandDialog& kind : Dialogs) {
     refusedClasses.clear();
-    const int windowsBefore = CountResources().windows;
+    const int windowsBefore = ProcessWindows();
     HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     const ULONGLONG start = GetTickCount64();
@@ -110,7 +111,7 @@ TEST(Library, AWindowThatCannotBeOpenedGivesEmptyTextAtOnce) {
     ASSERT_NE(text, nullptr) << kind.title;
     EXPECT_STREQ(text, "") << kind.title;
     EXPECT_LT(elapsed, 2000u) << kind.title;
-    EXPECT_EQ(CountResources().windows, windowsBefore) << kind.title;
+    EXPECT_EQ(ProcessWindows(), windowsBefore) << kind.title;
     ASSERT_EQ(refusedClasses.size(), 1u) << kind.title;
     EXPECT_FALSE(ClassRegistered(library.Module(), refusedClasses.front().c_str())) << kind.title;
   }
