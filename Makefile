@@ -5,8 +5,8 @@
 # Windows program there (scripts/machine.sh tells which kind this is). There
 # the main job runs on the 64-bit build, and the 32-bit GUI suite is skipped
 # and counted as skipped; the 32-bit build is still built and checked.
-.PHONY: run test setup build build-native build-windows build-windows64 test-native test-binaries test-wine \
-        test-wine64 test-64bit-only demo package test-package benchmark clean
+.PHONY: run test soak setup build build-native build-windows build-windows64 test-native test-binaries test-wine \
+        test-wine64 test-64bit-only soak-wine soak-wine64 demo package test-package benchmark clean
 
 # Two Wine sessions at once would fight over the display and the prefix's
 # test drives, so targets run one at a time even under make -j; each build
@@ -32,6 +32,14 @@ test: setup
 	@$(step) begin
 	@$(MAKE) --no-print-directory build test-native test-binaries test-wine test-wine64 test-package test-64bit-only
 	@$(step) end
+
+# The soak at full length, 1,000 calls over the five dialogs in one process,
+# against each build this machine runs (make test runs it with 120 calls).
+soak: BRINDLE_TEST_STEPS = $(BUILD)/soak-steps.txt
+soak: setup
+	@$(step) begin
+	@$(MAKE) --no-print-directory soak-wine soak-wine64
+	@$(step) end "make soak"
 
 setup:
 	@scripts/setup.sh
@@ -76,6 +84,18 @@ test-wine64: build-windows64
 	@$(step) run "GUI suite 64-bit" scripts/wine-session.sh --win64 --xvfb --test-drives \
 	  ctest --test-dir $(BUILD)/windows64 --output-on-failure -j 1
 
+soak-wine: build-windows
+	@if scripts/machine.sh runs-32bit; then \
+	  BRINDLE_SOAK_CALLS=1000 $(step) run "soak 32-bit" scripts/wine-session.sh --xvfb --test-drives \
+	    ctest --test-dir $(BUILD)/windows -R '^Soak\.' --output-on-failure; \
+	else \
+	  $(step) skip "soak 32-bit" "$$(scripts/machine.sh why-not)"; \
+	fi
+
+soak-wine64: build-windows64
+	@BRINDLE_SOAK_CALLS=1000 $(step) run "soak 64-bit" scripts/wine-session.sh --win64 --xvfb --test-drives \
+	  ctest --test-dir $(BUILD)/windows64 -R '^Soak\.' --output-on-failure
+
 # The path of a machine that runs no 32-bit programs, taken on every machine:
 # the 32-bit suite is skipped, and the main job's demo runs on the 64-bit build.
 test-64bit-only: build-windows64
@@ -104,7 +124,7 @@ benchmark: setup build-windows build-windows64
 	  scripts/wine-session.sh --xvfb scripts/benchmark.sh && \
 	  scripts/wine-session.sh --xvfb --bench-drives scripts/benchmark.sh --drives; \
 	else echo "benchmark: no 32-bit figures, because $$(scripts/machine.sh why-not)"; fi
-	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load
+	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load recovery-copy
 	scripts/wine-session.sh --win64 --xvfb --bench-drives scripts/benchmark.sh --drives
 
 clean:

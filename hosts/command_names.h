@@ -14,6 +14,9 @@ namespace hosts {
 inline constexpr std::array CommandNames = {BRINDLE_COMMANDS(COMMAND_NAME)};
 #undef COMMAND_NAME
 
+// The longest line the library opens a dialog from: cmd.exe's limit.
+inline constexpr std::size_t LongestLine = plugin::LongestLine;
+
 // The commands as a sentence names them: "chkdsk, color, echo, title, xcopy
 // oder robocopy", with `last` ("oder", "und") before the last.
 inline std::string CommandNamesInWords(std::string_view last) {

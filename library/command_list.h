@@ -6,8 +6,11 @@
 // (Brindlework.def, which the build writes from this list) and the hosts'
 // command lists all come from here: a new command is one line here and its
 // dialog file.
-// No windows.h: the hosts' window-free parts read it too.
+// No windows.h: the hosts' window-free parts read it too, and with it the
+// longest line the "<word>_edit" procedures take over (plugin/line_limit.h).
 #pragma once
+
+#include "plugin/line_limit.h"
 
 #define BRINDLE_COMMANDS(COMMAND)          \
   COMMAND(chkdsk, 1, 6, RunChkdskDialog)   \

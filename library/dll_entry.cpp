@@ -5,7 +5,8 @@
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved) {
   switch (reason) {
-    case DLL_PROCESS_ATTACH: plugin::StartUp(module); break;
+    // A start-up that cannot complete has undone itself: the load fails, and the host goes on.
+    case DLL_PROCESS_ATTACH: return plugin::StartUp(module) ? TRUE : FALSE;
     case DLL_PROCESS_DETACH:
       // The process is ending (reserved is not null): its other threads are
       // gone already, a dialog of one of them among them, and the system

@@ -90,7 +90,7 @@ int ShowDrive(Reading& reading, std::string_view listed) {
 
 std::string Build(const State& state, const Reading& from) {
   const bool keptVolume = from.volumeKept && state.drive == from.state.drive;
-  std::string line = "chkdsk " + (keptVolume ? std::string(from.volume.written) : state.drive);
+  std::string line = "chkdsk " + (keptVolume ? from.volume.WrittenWhole() : state.drive);
   if (state.checked[LogSize])
     return from.frame.Around(line.append(" ").append(Switches[LogSize].name).append(from.values[LogSize]));
   for (std::size_t box = 0; box < LogSize; ++box)

@@ -70,6 +70,7 @@ std::vector<Argument> SplitArguments(std::string_view words, std::size_t at) {
   if (inWord) {
     current.written = words.substr(start);
     current.at = at + start;
+    current.quoteOpen = quoted;
     arguments.push_back(std::move(current));
   }
   return arguments;

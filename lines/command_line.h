@@ -30,6 +30,11 @@ struct Argument {
   std::string_view written;  // as the line has it, quotes and carets included
   std::string text;          // quotes removed, "^x" outside quotes read as "x"
   std::size_t at = 0;        // where it starts in the line
+  bool quoteOpen = false;    // the line ends inside its quotes
+
+  // As written, an open quote closed: the same argument, which no longer
+  // takes in what a line built from it adds after it.
+  std::string WrittenWhole() const { return std::string(written) + (quoteOpen ? "\"" : ""); }
 };
 
 struct CommandLine {

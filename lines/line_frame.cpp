@@ -26,7 +26,7 @@ std::string LineFrame::Around(std::string_view command) const {
 }
 
 void LineFrame::Keep(const Argument& argument, std::string_view label) {
-  kept.append(" ").append(argument.written);
+  kept.append(" ").append(argument.WrittenWhole());
   remarks.Keep(argument.at, Wording(label).Quote(argument.written));
 }
 

@@ -23,11 +23,14 @@ void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::sp
     const SwitchMatch match = MatchSwitch(table, given);
     const auto box = static_cast<std::size_t>(match.index);
     std::string& value = box < values.size() ? values[box] : values[0];
-    if (match.index < 0 || box >= checked.size() || (!match.value.empty() && !value.empty() && value != match.value)) {
+    // The first of a box's switches gives its form; a repeat of it changes
+    // nothing, another value or the form without one ("/l" beside "/l:4096")
+    // stays as it stood.
+    if (match.index < 0 || box >= checked.size() || (checked[box] && value != match.value)) {
       frame.KeepSwitch(given, at);
-    } else {
-      if (!match.value.empty() && value.empty()) frame.remarks.Keep(at, Wording().Quote(given));
-      if (!match.value.empty()) value = match.value;
+    } else if (!checked[box]) {
+      if (!match.value.empty()) frame.remarks.Keep(at, Wording().Quote(given));
+      value = match.value;
       checked[box] = true;
     }
     at += given.size();

@@ -32,8 +32,8 @@ SwitchMatch MatchSwitch(std::span<const Switch> table, std::string_view given);
 
 // Reads a word of switches ("/s/E", "/D:12-31-2025") into a dialog's
 // boxes, the first rows of `table`, one a row: `checked` and the values
-// their switches carry. A switch of no box, or a second, different value
-// for a box, goes back as it stood; a value is named as kept.
+// their switches carry. A switch of no box, or a second, different form of
+// a box's switch, goes back as it stood; a value is named as kept.
 void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::span<bool> checked,
                     std::span<std::string> values, LineFrame& frame);
 

@@ -105,7 +105,7 @@ std::string_view SourceFolder(std::string_view source) {
 namespace {
 
 void ReadSource(const Argument& word, Reading& read) {
-  read.source = {std::string(word.written), word.text, {}, false, word.at};
+  read.source = {word.WrittenWhole(), word.text, {}, false, word.at};
   const std::string_view text = word.text;
   const std::string_view folder = HasWildcard(text.substr(SourceFolder(text).size())) ? SourceFolder(text) : text;
   if (folder.size() < text.size()) read.source.pattern = text.substr(folder.size());
@@ -120,7 +120,7 @@ void ReadSource(const Argument& word, Reading& read) {
 }
 
 void ReadTarget(const Argument& word, Reading& read) {
-  read.target = {std::string(word.written), word.text, {}, false, word.at};
+  read.target = {word.WrittenWhole(), word.text, {}, false, word.at};
   if (word.text.empty()) return;
   if (!Showable(word.text)) {
     read.target.kept = true;
@@ -178,11 +178,12 @@ std::string Build(const State& state, const Reading& from) {
     line.append(from.source.written);
   else
     line.append("\"").append(state.source).append(from.source.pattern.empty() ? "*.*" : from.source.pattern).append("\"");
-  line.append(" ");
+  // A line without a target gets none while none is chosen; a new line
+  // names an empty one as "".
   if (KeptInUse(from.target, state.target, from.state.target))
-    line.append(from.target.written);
-  else
-    line.append("\"").append(state.target).append("\"");
+    line.append(" ").append(from.target.written);
+  else if (!state.target.empty() || !from.frame.ours || !from.target.written.empty())
+    line.append(" \"").append(state.target).append("\"");
   for (std::size_t box = 0; box < BoxCount; ++box)
     if (state.checked[box]) line.append(" ").append(Switches[box].name).append(from.values[box]);
   return from.frame.Around(line);

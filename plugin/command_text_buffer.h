@@ -17,9 +17,12 @@ class CommandTextBuffer {
   CommandTextBuffer& operator=(const CommandTextBuffer&) = delete;
 
   // Copies `text` with a terminating zero into the buffer and returns the
-  // copy; never null, and empty text gives a single zero byte.
+  // copy; never null, and empty text gives a single zero byte, as does a
+  // text for which the buffer cannot grow.
   const char* Store(std::string_view text);
 
+  // Whether the buffer got its first bytes (a start-up without them fails).
+  bool Ready() const { return data_ != nullptr; }
   std::size_t Capacity() const { return capacity_; }
 
  private:

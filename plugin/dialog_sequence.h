@@ -57,10 +57,12 @@ class CommandDialog {
 };
 
 // Runs the dialog on the calling thread and returns its command text in the
-// command text buffer: never null, empty on cancel, on the close box and
-// when the window cannot be opened. With a `line` the dialog opens from it
-// (a blank line is a new one). Each dialog file defines the procedure named
-// in the library's command list with it.
+// command text buffer: never null, empty on cancel, on the close box, when
+// the window cannot be opened and when the call runs out of room
+// (toolkit/room.h). With a `line` the dialog opens from it (a blank line is
+// a new one; of a line longer than LongestLine nothing is taken over, and
+// its notice says so). Each dialog file defines the procedure named in the
+// library's command list with it.
 const char* RunCommandDialog(CommandDialog& dialog, const char* line);
 
 }  // namespace plugin

@@ -9,7 +9,8 @@ namespace plugin {
 class CommandTextBuffer;
 
 // Process attach: heaps, command text buffer, then the toolkit's services.
-void StartUp(HINSTANCE module);
+// False, with nothing of it left behind, when they cannot all be made.
+bool StartUp(HINSTANCE module);
 // Process detach: closes what is still open, then destroys the heaps.
 void ShutDown();
 

@@ -4,10 +4,11 @@
 # build/benchmarks/, the 64-bit build's (build/windows64, in a session started
 # with --win64) to build/benchmarks/64-bit/.
 #   usage: benchmark.sh [--drives | REPORT...]
-# Without arguments: the files' sizes, the dialogs, loading the library and
-# the folder tree; with report names (binary-sizes, dialog-ready,
-# library-load, folder-tree): only those; with --drives (in a session started
-# with --bench-drives): the chkdsk drive scan.
+# Without arguments: the files' sizes, the dialogs, loading the library,
+# the folder tree and BrindleEdit's recovery copy; with report names
+# (binary-sizes, dialog-ready, library-load, folder-tree, recovery-copy):
+# only those; with --drives (in a session started with --bench-drives): the
+# chkdsk drive scan.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 : "${WINE:?run it inside scripts/wine-session.sh}"
@@ -30,7 +31,7 @@ if [ "${1:-}" = --drives ]; then
   run drive_scan_benchmark drive-scan
   exit 0
 fi
-[ $# -gt 0 ] || set -- binary-sizes dialog-ready library-load folder-tree
+[ $# -gt 0 ] || set -- binary-sizes dialog-ready library-load folder-tree recovery-copy
 for report in "$@"; do
   case $report in
     binary-sizes) binary_sizes ;;
@@ -39,6 +40,7 @@ for report in "$@"; do
     folder-tree)
       "$root/scripts/bench-folders.sh" "$WINEPREFIX"
       run folder_tree_benchmark folder-tree ;;
+    recovery-copy) run recovery_copy_benchmark recovery-copy ;;
     *) echo "benchmark: no report named $report" >&2; exit 2 ;;
   esac
 done

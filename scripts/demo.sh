@@ -25,6 +25,9 @@ demo=$WINEPREFIX/drive_c/Demo
 mkdir -p "$demo"
 printf '%s\r\n' "@echo off" "${lines[@]}" | iconv -f CP1252 -t CP437 >"$demo/demo.bat"
 cd "$BRINDLE_WINDOWS_BUILD"
+# An editor that a test run ended by force may have left a recovery copy in
+# this prefix; the demo's editor would first offer it and wait for an answer.
+rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/BrindleEdit/Wiederherstellung
 "$WINE" BrindleEdit.exe 'C:\Demo\demo.bat' >/dev/null 2>&1 </dev/null &
 editor=$!
 window=

@@ -4,7 +4,7 @@
 #   test-step.sh begin                start a tally in $BRINDLE_TEST_STEPS
 #   test-step.sh run NAME COMMAND...  run a step; count it as passed if it does
 #   test-step.sh skip NAME WHY        count a step that cannot run here
-#   test-step.sh end                  print the closing line
+#   test-step.sh end [WHAT]           print the closing line ("make test" unless WHAT)
 # Without BRINDLE_TEST_STEPS (a single make target) steps run uncounted.
 set -euo pipefail
 tally=${BRINDLE_TEST_STEPS:-}
@@ -22,11 +22,11 @@ case $1 in
     echo "SKIPPED: $2, because $3" >&2
     note "skipped	$2 ($3)" ;;
   end)
-    awk -F'\t' '
+    awk -F'\t' -v what="${2:-make test}" '
       $1 == "passed" { passed = passed (p++ ? ", " : "") $2 }
       $1 == "skipped" { skipped = skipped (s++ ? "; " : "") $2 }
       END {
-        line = sprintf("make test: %d passed (%s)", p, passed)
+        line = sprintf("%s: %d passed (%s)", what, p, passed)
         if (s) line = line sprintf("; %d SKIPPED, not run: %s", s, skipped)
         print line
       }' "$tally"

@@ -6,7 +6,7 @@ namespace toolkit {
 namespace {
 constexpr DWORD ButtonStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON;  // 0x50030000
 
-const GadgetKind ButtonKind = {.name = "button"};
+const GadgetKind ButtonKind = {};  // its caption is all it has
 }  // namespace
 
 int CreateButton(int gadget, int x, int y, int width, int height, const char* text,

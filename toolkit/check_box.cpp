@@ -17,7 +17,6 @@ void SetChecked(GadgetRecord& gadget, int state) {
 }
 
 const GadgetKind CheckBoxKind = {
-    .name = "check box",
     .getState = Checked,
     .setState = SetChecked,
 };

@@ -7,12 +7,12 @@
 
 namespace toolkit {
 
-// Sentinel for "any free number" when opening, and "default" for fonts and colours.
+// The window number that asks open window for any free number: the only one
+// the dialogs use.
 inline constexpr int AnyNumber = -1;
-inline constexpr int DefaultColour = -1;
 
-// Event kinds returned by WaitEvent, with the names that event_names.cpp
-// gives them, so that a trace or a failing test reads "close", not "16".
+// Event kinds returned by WaitEvent, with their names, so that a trace or a
+// failing test reads "close", not "16".
 #define BRINDLE_EVENT_KINDS(KIND)                                                         \
   KIND(None, 0, "none") /* a time-limited wait that saw no message */                    \
   KIND(WindowMoved, 3, "moved")                                                           \
@@ -21,24 +21,18 @@ inline constexpr int DefaultColour = -1;
   KIND(Close, 16, "close")                                                                \
   KIND(Gadget, 13100, "gadget")                                                           \
   KIND(Menu, 13101, "menu")                                                               \
-  KIND(WindowActivated, 13104, "activated")                                               \
-  KIND(Minimised, 13107, "minimised")                                                     \
-  KIND(Maximised, 13108, "maximised")                                                     \
-  KIND(Restored, 13109, "restored")
+  KIND(WindowActivated, 13104, "activated")
 
 // Event types that come with a gadget event, by what reports them: the
 // system's notification code of a control (BN_CLICKED is 0, EN_CHANGE 768)
 // or the toolkit's own report of the mouse and the focus.
 #define BRINDLE_EVENT_TYPES(TYPE)                                                         \
   TYPE(None, -1, "none")                                                                  \
-  TYPE(Pressed, 0, "pressed") /* a button or box clicked, a tree or swatch left-clicked */ \
-  TYPE(RightClick, 1, "right click")                                                      \
-  TYPE(DoubleClick, 2, "double click")                                                    \
-  TYPE(RightDoubleClick, 3, "right double click")                                         \
-  TYPE(Changed, 768, "changed") /* a field's text, a tree's selected entry */             \
+  TYPE(Pressed, 0, "pressed") /* a button or box clicked */                               \
+  TYPE(RightClick, 1, "right click") /* in a folder tree */                               \
+  TYPE(Changed, 768, "changed") /* a field's text */                                      \
   TYPE(FocusGained, 14000, "focus gained")                                                \
-  TYPE(FocusLost, 14001, "focus lost")                                                    \
-  TYPE(DragStarted, 14002, "drag started")
+  TYPE(FocusLost, 14001, "focus lost")
 
 #define BRINDLE_DEFINE_EVENT_NUMBER(name, number, text) inline constexpr int name = number;
 namespace event {
@@ -69,30 +63,13 @@ inline constexpr unsigned FocusPreviousCommand = 64002;
 // The value a window callback returns for every message it leaves to the toolkit.
 inline constexpr std::uint32_t NotHandled = 0xE0E0E0E1u;
 
-// Option bits of open window; the rest of the flags is the window style.
+// The option bit of open window; the rest of the flags is the window style.
 namespace window_flag {
 inline constexpr std::uint32_t CentreOnScreen = 0x1;
-inline constexpr std::uint32_t CentreOnActiveWindow = 0x2;
-inline constexpr std::uint32_t NotGadgetList = 0x8;
-inline constexpr std::uint32_t Hidden = 0x10000000;     // shares the bit of WS_VISIBLE
-inline constexpr std::uint32_t Maximised = 0x01000000;  // WS_MAXIMIZE
-inline constexpr std::uint32_t Minimised = 0x20000000;  // WS_MINIMIZE
 // Title bar and system menu with close box (WS_CAPTION | WS_SYSMENU), centred.
 inline constexpr std::uint32_t CommandDialog = 0xC80001;
 // The same window at the position given.
 inline constexpr std::uint32_t CommandDialogAtPosition = 0xC80000;
 }  // namespace window_flag
-
-// Flag bits of the gadget creation operations.
-namespace gadget_flag {
-inline constexpr std::uint32_t Border = 0x20000;   // label: sunken edge; string field: none
-inline constexpr std::uint32_t Editable = 0x2;     // combo box with a text field
-}  // namespace gadget_flag
-
-// Colour types of set gadget colour.
-namespace colour_type {
-inline constexpr int Text = 1;
-inline constexpr int Background = 2;
-}  // namespace colour_type
 
 }  // namespace toolkit

@@ -18,14 +18,17 @@ namespace toolkit {
 // Starts the window, font and gadget services. `module` owns the window
 // classes; the records live in `recordHeap`, dynamically numbered windows in
 // `dynamicObjectHeap` (both owned by the caller, who outlives the toolkit).
-void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap);
+// False, with nothing started, when the drawing tools cannot be made.
+bool StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap);
 // Closes every window still open, deletes every loaded font, frees the tables.
 void StopDialogToolkit();
 
 // --- windows --------------------------------------------------------------
 
-// Opens a top-level window with the given inner (client) size; AnyNumber picks
-// a free window number. Returns the window number, 0 when it cannot be opened.
+// Opens a top-level window with the given inner (client) size under a free
+// window number (`window` is AnyNumber; any other number opens nothing), and
+// makes it the window new gadgets go to. Returns the window number, 0 when
+// it cannot be opened.
 int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const char* title,
                std::uint32_t flags);
 // Destroys the window with all its gadgets.
@@ -62,7 +65,7 @@ int CreateButton(int gadget, int x, int y, int width, int height, const char* te
                  std::uint32_t flags);
 int CreateCheckBox(int gadget, int x, int y, int width, int height, const char* text,
                    std::uint32_t flags);
-// `height` is the height of the closed box.
+// A drop-down list; `height` is the height of the closed box.
 int CreateComboBox(int gadget, int x, int y, int width, int height, std::uint32_t flags);
 int CreateFrame(int gadget, int x, int y, int width, int height, const char* text,
                 int frameType);
@@ -77,16 +80,14 @@ void SetGadgetText(int gadget, const char* text);
 void DisableGadget(int gadget, int disabled);
 // Inserts a line before `position`; -1 appends.
 void AddGadgetItem(int gadget, int position, const char* text);
-void SetGadgetColour(int gadget, int colourType, int colour);
 
 // --- fonts ----------------------------------------------------------------
 
+// Gadgets are made with the system's default GUI font.
 // Creates a font of `points` size and keeps it under `font` until the number
 // is used again or the library is unloaded. Null on failure.
 HFONT LoadFont(int font, const char* faceName, int points);
-// The font handle that stands for the system's default GUI font.
-HFONT DefaultGadgetFont();
-// Gadget AnyNumber sets the font of gadgets created from now on.
+// Gives the gadget the font and redraws it.
 void SetGadgetFont(int gadget, HFONT font);
 
 }  // namespace toolkit

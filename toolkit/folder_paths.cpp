@@ -6,16 +6,6 @@ namespace {
 constexpr std::size_t LongestPath = 259;
 }
 
-TreeTextRequest ClassifyTreeText(std::string_view text) {
-  using Form = TreeTextRequest::Form;
-  if (text.empty() || text == "\\") return {Form::StartingView, {}, {}};
-  const std::size_t lastBackslash = text.rfind('\\');
-  if (lastBackslash == std::string_view::npos) return {Form::Pattern, std::string(text), {}};
-  if (lastBackslash + 1 == text.size()) return {Form::LeadToFolder, {}, std::string(text)};
-  return {Form::PatternAndFolder, std::string(text.substr(lastBackslash + 1)),
-          std::string(text.substr(0, lastBackslash + 1))};
-}
-
 std::optional<FolderPathParts> SplitFolderPath(std::string_view path) {
   if (path.size() < 2 || path[1] != ':') return std::nullopt;
   char letter = path[0];
@@ -31,18 +21,6 @@ std::optional<FolderPathParts> SplitFolderPath(std::string_view path) {
     rest.remove_prefix(backslash + 1);
   }
   return parts;
-}
-
-std::vector<std::string> SplitPatterns(std::string_view patterns) {
-  std::vector<std::string> list;
-  while (!patterns.empty()) {
-    const std::size_t semicolon = patterns.find(';');
-    const std::string_view one = patterns.substr(0, semicolon);
-    if (!one.empty()) list.emplace_back(one);
-    if (semicolon == std::string_view::npos) break;
-    patterns.remove_prefix(semicolon + 1);
-  }
-  return list;
 }
 
 std::string ChooserInitialFolder(std::string_view folder) {

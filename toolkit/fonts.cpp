@@ -1,26 +1,15 @@
-// Numbered fonts, and the font that new gadgets get.
+// Numbered fonts, and giving a gadget one of them.
 #include "toolkit/toolkit_state.h"
 
 namespace toolkit {
 
 namespace {
 constexpr int PointsPerInch = 72;
-
-HFONT StockGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
-HFONT Resolve(HFONT font) { return font == DefaultGadgetFont() ? StockGuiFont() : font; }
 }  // namespace
 
-HFONT DefaultGadgetFont() { return reinterpret_cast<HFONT>(static_cast<INT_PTR>(-1)); }
-
 HFONT LoadFont(int font, const char* faceName, int points) {
-  ToolkitState& s = State();
-  auto& fonts = s.fonts;
-  if (auto old = fonts.find(font); old != fonts.end()) {
-    // New gadgets must not be given a deleted font.
-    if (s.gadgetFont == old->second.Get()) s.gadgetFont = StockGuiFont();
-    fonts.erase(old);
-  }
+  auto& fonts = State().fonts;
+  fonts.erase(font);
   const int pixelsPerInch = GetDeviceCaps(ScreenDC().Get(), LOGPIXELSY);
   HFONT created = CreateFontA(-MulDiv(points, pixelsPerInch, PointsPerInch), 0, 0, 0, FW_NORMAL,
                               FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -32,12 +21,8 @@ HFONT LoadFont(int font, const char* faceName, int points) {
 }
 
 void SetGadgetFont(int gadget, HFONT font) {
-  if (gadget == AnyNumber) {
-    State().gadgetFont = Resolve(font);
-    return;
-  }
   if (const GadgetRecord* record = FindGadget(gadget))
-    SendMessageA(record->control, WM_SETFONT, reinterpret_cast<WPARAM>(Resolve(font)), TRUE);
+    SendMessageA(record->control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 }  // namespace toolkit

@@ -6,7 +6,7 @@ namespace toolkit {
 namespace {
 constexpr DWORD FrameStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX;  // 0x50020007
 
-const GadgetKind FrameKind = {.name = "frame"};
+const GadgetKind FrameKind = {};  // its caption is all it has
 }  // namespace
 
 int CreateFrame(int gadget, int x, int y, int width, int height, const char* text, int frameType) {

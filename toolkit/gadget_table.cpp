@@ -2,6 +2,7 @@
 // shares. Each kind's own behaviour is in its file (button.cpp ...).
 #include <algorithm>
 
+#include "toolkit/room.h"
 #include "toolkit/toolkit_state.h"
 
 namespace toolkit {
@@ -71,7 +72,7 @@ GadgetRecord* CreateGadget(const GadgetKind& kind, int gadget, const char* syste
   if (kind.shutDown) RunAtStop(kind.shutDown);
   record.previousProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GadgetProcedure)));
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(s.gadgetFont), TRUE);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
   return &record;
 }
 
@@ -86,7 +87,11 @@ std::vector<GadgetRecord*> GadgetsOfWindow(HWND window) {
 }
 
 std::string ControlText(HWND control) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)), '\0');
+  const auto length = static_cast<std::size_t>(std::max(GetWindowTextLengthA(control), 0));
+  // A field holds what the user pasted, of any length: room for its text
+  // and for a command line made of it, or the call ends (room.h).
+  if (!RoomFor({length + 1, length + 64})) return {};
+  std::string text(length, '\0');
   // The length may shrink (multi-byte texts) but never grows between the two calls.
   text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()) + 1)));
   return text;

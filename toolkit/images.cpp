@@ -9,11 +9,10 @@ namespace {
 
 constexpr std::size_t ImageRoomAhead = 16;
 
-ImageSlot* FindImage(int image) {
-  auto& images = State().images;
+HBITMAP FindImage(int image) {
+  const auto& images = State().images;
   if (image < 0 || static_cast<std::size_t>(image) >= images.size()) return nullptr;
-  ImageSlot& slot = images[image];
-  return slot.bitmap ? &slot : nullptr;
+  return images[image].Get();
 }
 
 // Closes the image drawing context, ending a drawing pass that uses it.
@@ -56,35 +55,21 @@ HBITMAP CreateImage(int image, int width, int height, int bitsPerPixel) {
   if (image < 0) return nullptr;
   if (static_cast<std::size_t>(image) >= images.size()) images.resize(image + ImageRoomAhead);
   // An open drawing context may still hold the old bitmap: close it first.
-  if (images[image].bitmap) CloseImageTarget();
-  images[image] = ImageSlot{};
-
-  HBITMAP bitmap = MakeBlackImage(width, height, bitsPerPixel);
-  if (!bitmap) return nullptr;
-  BITMAP made = {};
-  GetObjectA(bitmap, sizeof made, &made);
-  ImageSlot& slot = images[image];
-  slot.bitmap.Reset(bitmap);
-  slot.width = static_cast<std::uint16_t>(made.bmWidth);
-  slot.height = static_cast<std::uint16_t>(made.bmHeight);
-  slot.bitsPerPixel = static_cast<std::uint8_t>(made.bmBitsPixel);
-  slot.kind = 0;
-  return bitmap;
+  if (images[image]) CloseImageTarget();
+  images[image].Reset(MakeBlackImage(width, height, bitsPerPixel));
+  return images[image].Get();
 }
 
-HBITMAP ImageHandle(int image) {
-  const ImageSlot* slot = FindImage(image);
-  return slot ? slot->bitmap.Get() : nullptr;
-}
+HBITMAP ImageHandle(int image) { return FindImage(image); }
 
 HDC ImageDrawingTarget(int image) {
   ToolkitState& s = State();
   CloseImageTarget();
-  const ImageSlot* slot = FindImage(image);
-  if (!slot) return nullptr;
+  HBITMAP bitmap = FindImage(image);
+  if (!bitmap) return nullptr;
   ScopedMemoryDC dc(CreateCompatibleDC(nullptr));
   // The bitmap stays selected until the context is deleted, which deselects it.
-  if (!dc || !SelectObject(dc.Get(), slot->bitmap.Get())) return nullptr;
+  if (!dc || !SelectObject(dc.Get(), bitmap)) return nullptr;
   s.imageTarget = std::move(dc);
   return s.imageTarget.Get();
 }
@@ -104,10 +89,6 @@ void FilledBox(int x, int y, int width, int height, std::uint32_t colour) {
   const DrawingPass& pass = State().pass;
   if (!pass.dc) return;
   const auto colourRef = static_cast<COLORREF>(colour);
-  if ((width == 1 || width == -1) && (height == 1 || height == -1)) {
-    SetPixel(pass.dc, width == -1 ? x - 1 : x, height == -1 ? y - 1 : y, colourRef);
-    return;
-  }
   if (colourRef == pass.colour) {  // the pass's own pen and brush are selected
     Rectangle(pass.dc, x, y, x + width, y + height);
     return;

@@ -20,8 +20,7 @@ HBITMAP ImageHandle(int image);
 HDC ImageDrawingTarget(int image);
 // Ends a drawing pass in progress and begins one on `target` (none if null).
 void StartDrawing(HDC target);
-// A box in the colour value, right column and bottom row excluded; a 1 x 1
-// or -1 x -1 box sets the one pixel at (x, y) or (x - 1, y - 1).
+// A box in the colour value, right column and bottom row excluded.
 void FilledBox(int x, int y, int width, int height, std::uint32_t colour);
 // Ends the drawing pass and releases its image context.
 void StopDrawing();
@@ -30,9 +29,7 @@ void StopDrawing();
 // image's size. flags are its extended window style.
 int CreateImageGadget(int gadget, int x, int y, int width, int height, HBITMAP image,
                       std::uint32_t flags);
-// The image gadget's image (null for any other gadget); set and get gadget
-// state carry it as an int as well.
+// Replaces the image gadget's image (not owned) and repaints it at once.
 void SetGadgetImage(int gadget, HANDLE image);
-HANDLE GetGadgetImage(int gadget);
 
 }  // namespace toolkit

@@ -9,17 +9,9 @@ namespace toolkit {
 
 namespace {
 
-// The window that takes the focus for a gadget: the control itself, or the
-// text field inside an editable combo box.
-HWND FocusTarget(const GadgetRecord& gadget) {
-  if (GetWindowLongA(gadget.control, GWL_STYLE) & WS_TABSTOP) return gadget.control;
-  for (HWND child = GetWindow(gadget.control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) return child;
-  return nullptr;
-}
-
 bool CanTakeFocus(const GadgetRecord& gadget) {
-  return FocusTarget(gadget) && IsWindowEnabled(gadget.control) && IsWindowVisible(gadget.control);
+  return (GetWindowLongA(gadget.control, GWL_STYLE) & WS_TABSTOP) && IsWindowEnabled(gadget.control) &&
+         IsWindowVisible(gadget.control);
 }
 
 }  // namespace
@@ -39,11 +31,11 @@ void MoveFocus(HWND window, bool forward) {
   HWND focus = GetFocus();
   for (std::size_t i = 0; i < gadgets.size(); ++i) {
     canTakeFocus.push_back(CanTakeFocus(*gadgets[i]));
-    if (focus && (focus == gadgets[i]->control || IsChild(gadgets[i]->control, focus))) focused = i;
+    if (focus && focus == gadgets[i]->control) focused = i;
   }
   const std::optional<std::size_t> next =
       NextTabStop(canTakeFocus, focused, forward ? TabDirection::Forward : TabDirection::Backward);
-  if (next) SetFocus(FocusTarget(*gadgets[*next]));
+  if (next) SetFocus(gadgets[*next]->control);
 }
 
 }  // namespace toolkit

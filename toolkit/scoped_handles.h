@@ -9,21 +9,14 @@
 
 namespace toolkit {
 
-// Number of handles currently held by Scoped owners in this module; tests
-// compare it before and after to find leaks that Wine cannot count for them.
-int LiveScopedHandles();
-void CountScopedHandle(int delta);
-
 template <class Handle, void (*Release)(Handle)>
 class Scoped {
  public:
   Scoped() = default;
-  explicit Scoped(Handle handle) : handle_(handle) {
-    if (handle_) CountScopedHandle(+1);
-  }
+  explicit Scoped(Handle handle) : handle_(handle) {}
   Scoped(Scoped&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   Scoped& operator=(Scoped&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr), /*counted=*/true);
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
   Scoped(const Scoped&) = delete;
@@ -34,17 +27,12 @@ class Scoped {
   explicit operator bool() const { return handle_ != nullptr; }
 
   // Frees the held handle and takes `handle` instead.
-  void Reset(Handle handle = nullptr) { Reset(handle, false); }
+  void Reset(Handle handle = nullptr) {
+    if (handle_) Release(handle_);
+    handle_ = handle;
+  }
 
  private:
-  void Reset(Handle handle, bool counted) {
-    if (handle_) {
-      Release(handle_);
-      CountScopedHandle(-1);
-    }
-    handle_ = handle;
-    if (handle_ && !counted) CountScopedHandle(+1);
-  }
   Handle handle_ = nullptr;
 };
 

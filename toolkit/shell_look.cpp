@@ -3,7 +3,6 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <cctype>
 #include <memory>
 
 #include "toolkit/folder_paths.h"
@@ -64,19 +63,6 @@ SharedLook& SharedTreeLook() {
 }
 
 void ForgetSharedLook() { shared.reset(); }
-
-int FileIcon(const std::string& folderPath, const std::string& name) {
-  const std::size_t dot = name.rfind('.');
-  std::string extension = dot == std::string::npos ? "" : name.substr(dot + 1);
-  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const bool own = extension.size() > 4 || extension == "EXE" || extension == "ICO" || extension == "LNK";
-  auto& cache = SharedTreeLook().iconsByExtension;
-  if (!own)
-    if (auto found = cache.find(extension); found != cache.end()) return found->second;
-  const int icon = LookOf(folderPath + name).icon;
-  if (!own) cache[extension] = icon;
-  return icon;
-}
 
 HIMAGELIST SystemSmallIcons() {
   SHFILEINFOA info = {};

@@ -1,4 +1,4 @@
-// How the folder trees show drives, folders and files as the shell does:
+// How the folder trees show drives and folders as the shell does:
 // labels, small icons from the system's icon list (which belongs to the
 // shell: nothing here destroys it), and the look all trees share.
 #pragma once
@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <map>
 #include <string>
 
 namespace toolkit {
@@ -29,14 +28,9 @@ struct SharedLook {
   std::string documentsLabel = "My Documents";
   std::string documentsPath;  // with its trailing backslash; empty if unknown
   int documentsIcon = 0;
-  std::map<std::string, int> iconsByExtension;
 };
 SharedLook& SharedTreeLook();
 void ForgetSharedLook();
-
-// The icon of a file in a folder, remembered per extension of up to four
-// characters except for programs, icons and links, which have their own.
-int FileIcon(const std::string& folderPath, const std::string& name);
 
 // The system's small-icon list, asked for by a folder's attributes alone:
 // no drive has to exist for it (there are Windows systems without C:).

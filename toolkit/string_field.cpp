@@ -14,18 +14,12 @@ bool ReportFocus(GadgetRecord& gadget, UINT message, WPARAM, LPARAM, LRESULT&) {
   return false;  // the edit control handles focus as usual
 }
 
-const GadgetKind StringFieldKind = {
-    .name = "string field",
-    .takesColours = true,
-    .controlMessage = ReportFocus,
-    .parentMessage = HandleGadgetColourMessage,
-};
+const GadgetKind StringFieldKind = {.controlMessage = ReportFocus};
 }  // namespace
 
 int CreateStringField(int gadget, int x, int y, int width, int height, const char* text,
                       std::uint32_t flags) {
-  const DWORD extendedStyle = (flags & gadget_flag::Border) ? 0 : WS_EX_CLIENTEDGE;
-  return CreateGadget(StringFieldKind, gadget, "Edit", FieldStyle | flags, extendedStyle, x, y,
+  return CreateGadget(StringFieldKind, gadget, "Edit", FieldStyle | flags, WS_EX_CLIENTEDGE, x, y,
                       width, height, text) != nullptr;
 }
 

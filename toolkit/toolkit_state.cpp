@@ -10,6 +10,9 @@ namespace toolkit {
 namespace {
 constexpr std::size_t InitialGadgetRoom = 50;
 constexpr std::size_t InitialImageRoom = 16;
+// The first tables fit well into what the library's heap commits when it is
+// made (plugin/library.cpp), so that making them cannot fail.
+static_assert(InitialGadgetRoom * sizeof(GadgetRecord) + InitialImageRoom * sizeof(ScopedBitmap) <= 8 * 1024);
 
 // Emptied by StopDialogToolkit before the heaps it lives in are destroyed.
 std::optional<ToolkitState> state;
@@ -20,13 +23,12 @@ ToolkitState::ToolkitState(HINSTANCE moduleInstance, HANDLE recordHeap, HANDLE d
       windows(HeapAllocator<std::pair<const int, WindowRecord>>(dynamicObjectHeap)),
       nextDynamicWindow(FirstDynamicWindow),
       gadgets(InitialGadgetRoom, HeapAllocator<GadgetRecord>(recordHeap)),
-      gadgetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))),
       fonts(HeapAllocator<std::pair<const int, ScopedFont>>(recordHeap)),
       stops(HeapAllocator<void (*)()>(recordHeap)),
       events{.queue = EventQueue<HeapAllocator<QueuedEvent>>(HeapAllocator<QueuedEvent>(recordHeap))},
       drawingBrush(CreateSolidBrush(RGB(0, 0, 0))),
       drawingPen(CreatePen(PS_SOLID, 0, RGB(0, 0, 0))),
-      images(InitialImageRoom, HeapAllocator<ImageSlot>(recordHeap)) {}
+      images(InitialImageRoom, HeapAllocator<ScopedBitmap>(recordHeap)) {}
 
 ToolkitState& State() { return *state; }
 
@@ -35,14 +37,19 @@ HCURSOR ArrowCursor() {
   return state->arrowCursor;
 }
 
-void StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap) {
+bool StartDialogToolkit(HINSTANCE module, HANDLE recordHeap, HANDLE dynamicObjectHeap) {
   state.emplace(module, recordHeap, dynamicObjectHeap);
+  if (!state->drawingBrush || !state->drawingPen) {
+    state.reset();  // the one of them that was made goes with it
+    return false;
+  }
   // The common control classes the gadgets and later dialogs rely on:
   // tab, date, extended combo box and internet address.
   INITCOMMONCONTROLSEX classes = {sizeof classes, 0x0B08};
   static_assert(sizeof classes == 8);
   InitCommonControls();
   InitCommonControlsEx(&classes);
+  return true;
 }
 
 void RunAtStop(void (*stop)()) {

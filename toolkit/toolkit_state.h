@@ -18,21 +18,20 @@
 
 namespace toolkit {
 
-// Window numbers handed out for AnyNumber start here; fixed numbers lie below.
+// Window numbers handed out for AnyNumber start here.
 inline constexpr int FirstDynamicWindow = 0x10000;
 
 struct WindowRecord {
   HWND handle = nullptr;  // destroyed by CloseWindow
   ScopedAcceleratorTable accelerators;
-  bool minimisedOrMaximised = false;
   char className[32] = {};
 };
 
 struct GadgetRecord;
 
 // What a gadget kind keeps for each of its gadgets besides the record (an
-// image gadget's image and mouse, a folder tree's entries and notice); it
-// goes with the record when the control goes.
+// image gadget's image, a folder tree's entries and notice); it goes with
+// the record when the control goes.
 struct GadgetData {
   virtual ~GadgetData() = default;
 };
@@ -40,18 +39,16 @@ struct GadgetData {
 // What makes a gadget kind different; a null entry means the kind has no
 // such thing (no state, no lines ...) and the operation does nothing.
 struct GadgetKind {
-  const char* name = "";
   int (*getState)(const GadgetRecord&) = nullptr;
   void (*setState)(GadgetRecord&, int state) = nullptr;
   std::string (*getText)(const GadgetRecord&) = nullptr;  // null: the control's window text
   void (*setText)(GadgetRecord&, const char* text) = nullptr;  // null: the control's window text
   void (*addItem)(GadgetRecord&, int position, const char* text) = nullptr;
-  bool takesColours = false;
   // Sees the control's own messages before the system class does; true when
   // it took the message and produced the result.
   bool (*controlMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
-  // Offered WM_COMMAND, WM_NOTIFY, scroll and control colour messages that
-  // the control sends its window; true when it produced the result.
+  // Offered WM_COMMAND and WM_NOTIFY messages that the control sends its
+  // window; true when it produced the result.
   bool (*parentMessage)(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result) = nullptr;
   // Told of the window's device notifications (media arriving and going).
   void (*deviceChange)(GadgetRecord&, WPARAM event, LPARAM data) = nullptr;
@@ -66,9 +63,6 @@ struct GadgetRecord {
   int number = -1;
   WNDPROC previousProcedure = nullptr;
   unsigned long long creationOrder = 0;
-  int textColour = DefaultColour;
-  int backgroundColour = DefaultColour;
-  ScopedBrush backgroundBrush;
   std::unique_ptr<GadgetData> data;  // the kind's own, or null
 };
 
@@ -81,14 +75,6 @@ template <class Data>
 const Data& DataOf(const GadgetRecord& gadget) {
   return static_cast<const Data&>(*gadget.data);
 }
-
-struct ImageSlot {
-  ScopedBitmap bitmap;  // null: the number is free
-  std::uint16_t width = 0;
-  std::uint16_t height = 0;
-  std::uint8_t bitsPerPixel = 0;
-  std::uint8_t kind = 0;  // 0: a device-independent image
-};
 
 struct DrawingPass {
   HDC dc = nullptr;  // not owned: the target's context
@@ -121,7 +107,6 @@ struct ToolkitState {
 
   std::vector<GadgetRecord, HeapAllocator<GadgetRecord>> gadgets;
   unsigned long long gadgetsCreated = 0;
-  HFONT gadgetFont;  // not owned: a stock font or one of `fonts`
 
   HeapMap<int, ScopedFont> fonts;
 
@@ -134,7 +119,7 @@ struct ToolkitState {
   // The drawing pass's own tools, black, made once.
   ScopedBrush drawingBrush;
   ScopedPen drawingPen;
-  std::vector<ImageSlot, HeapAllocator<ImageSlot>> images;
+  std::vector<ScopedBitmap, HeapAllocator<ScopedBitmap>> images;  // null: the number is free
   ScopedMemoryDC imageTarget;
   DrawingPass pass;
 };
@@ -175,8 +160,6 @@ void PostGadgetEvent(HWND control, int gadget, int type);
 
 HACCEL CreateTabAccelerators();
 void MoveFocus(HWND window, bool forward);
-
-bool HandleGadgetColourMessage(GadgetRecord&, UINT message, WPARAM, LPARAM, LRESULT& result);
 
 LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
 

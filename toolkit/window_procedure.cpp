@@ -6,28 +6,6 @@ namespace toolkit {
 
 namespace {
 
-void OnSize(WindowRecord& record, int window, WPARAM sizeType) {
-  switch (sizeType) {
-    case SIZE_MINIMIZED:
-      record.minimisedOrMaximised = true;
-      QueueEvent(event::Minimised, window);
-      return;
-    case SIZE_MAXIMIZED:
-      record.minimisedOrMaximised = true;
-      QueueEvent(event::Maximised, window);
-      break;
-    case SIZE_RESTORED:
-      if (record.minimisedOrMaximised) {
-        record.minimisedOrMaximised = false;
-        QueueEvent(event::Restored, window);
-      }
-      break;
-    default:
-      break;
-  }
-  QueueEvent(event::WindowSized, window);
-}
-
 // The gadget whose control sent a message, if the control is one of ours.
 GadgetRecord* SendingGadget(HWND control) {
   if (!control) return nullptr;
@@ -80,14 +58,13 @@ LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
   }
 
   const int window = WindowNumberOf(handle);
-  WindowRecord* record = FindWindowRecord(window);
-  if (!record) return DefWindowProcA(handle, message, wParam, lParam);
+  if (!FindWindowRecord(window)) return DefWindowProcA(handle, message, wParam, lParam);
 
   LRESULT result = 0;
   switch (message) {
     case WM_CLOSE: QueueEvent(event::Close, window); return 0;  // the dialog decides
     case WM_MOVE: QueueEvent(event::WindowMoved, window); return 0;
-    case WM_SIZE: OnSize(*record, window, wParam); return 0;
+    case WM_SIZE: QueueEvent(event::WindowSized, window); return 0;
     case WM_ACTIVATE:
       // Not passed on: the default would move the focus into the window.
       if (LOWORD(wParam) != WA_INACTIVE) QueueEvent(event::WindowActivated, window);
@@ -99,16 +76,6 @@ LRESULT CALLBACK WindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARA
     case WM_NOTIFY:
       if (OfferToGadgetKind(SendingGadget(reinterpret_cast<const NMHDR*>(lParam)->hwndFrom),
                             message, wParam, lParam, result))
-        return result;
-      break;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-      if (OfferToGadgetKind(SendingGadget(reinterpret_cast<HWND>(lParam)), message, wParam, lParam,
-                            result))
         return result;
       break;
     case GadgetEventMessage:

@@ -1,6 +1,5 @@
 // Opening and closing the toolkit's top-level windows.
 #include <climits>
-#include <optional>
 #include <string>
 
 #include "toolkit/toolkit_state.h"
@@ -10,26 +9,12 @@ namespace toolkit {
 
 namespace {
 
-constexpr int LargestFixedWindow = FirstDynamicWindow - 1;
-
+// Numbers are not reused while the library is loaded, so a stale number
+// held by a dialog can never reach a newer window.
 int NewWindowNumber(int requested) {
   ToolkitState& s = State();
-  if (requested == AnyNumber) {
-    // Numbers are not reused while the library is loaded, so a stale number
-    // held by a dialog can never reach a newer window.
-    if (s.nextDynamicWindow == INT_MAX) return 0;
-    return s.nextDynamicWindow++;
-  }
-  if (requested < 1 || requested > LargestFixedWindow) return 0;
-  CloseWindow(requested);
-  return requested;
-}
-
-std::optional<ScreenArea> ActiveWindowArea() {
-  RECT r;
-  HWND active = GetActiveWindow();
-  if (!active || !GetWindowRect(active, &r)) return std::nullopt;
-  return ScreenArea{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  if (requested != AnyNumber || s.nextDynamicWindow == INT_MAX) return 0;
+  return s.nextDynamicWindow++;
 }
 
 bool RegisterWindowClass(const char* name) {
@@ -46,16 +31,6 @@ bool RegisterWindowClass(const char* name) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
   return RegisterClassExA(&windowClass) != 0;
-}
-
-int ShowCommand(ShowMode mode) {
-  switch (mode) {
-    case ShowMode::Maximised: return SW_SHOWMAXIMIZED;
-    case ShowMode::Minimised: return SW_SHOWMINIMIZED;
-    case ShowMode::Hidden: return SW_HIDE;
-    case ShowMode::Normal: break;
-  }
-  return SW_SHOWNORMAL;
 }
 
 }  // namespace
@@ -79,10 +54,8 @@ int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const 
   const DWORD style = WindowStyleFromFlags(flags);
   RECT outer = {0, 0, innerWidth, innerHeight};
   AdjustWindowRect(&outer, style, FALSE);
-  const std::optional<ScreenArea> active = ActiveWindowArea();
   const ScreenArea place = PlaceWindow(flags, x, y, outer.right - outer.left, outer.bottom - outer.top,
-                                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                      active ? &*active : nullptr);
+                                      GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
   // The number travels with the creation so that the messages sent while the
   // window is being created (moves, sizes) already map back to it.
@@ -95,10 +68,9 @@ int OpenWindow(int window, int x, int y, int innerWidth, int innerHeight, const 
   }
   WindowRecord& created = s.windows[number];
   created.handle = handle;
-  const ShowMode mode = ShowModeFromFlags(flags);
-  if (mode != ShowMode::Hidden) ShowWindow(handle, ShowCommand(mode));
+  ShowWindow(handle, SW_SHOWNORMAL);  // which activates it too
   created.accelerators.Reset(CreateTabAccelerators());
-  if (!(flags & window_flag::NotGadgetList)) s.currentGadgetList = number;
+  s.currentGadgetList = number;
   return number;
 }
 
@@ -106,8 +78,6 @@ void CloseWindow(int window) {
   ToolkitState& s = State();
   WindowRecord* record = FindWindowRecord(window);
   if (!record) return;
-  HWND owner = GetWindow(record->handle, GW_OWNER);
-  if (owner) SetActiveWindow(owner);
   // Destroying the window destroys its gadgets, which free their numbers.
   DestroyWindow(record->handle);
   record = FindWindowRecord(window);

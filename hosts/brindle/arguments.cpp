@@ -17,6 +17,12 @@ Arguments ParseArguments(const std::vector<std::string_view>& arguments) {
   bool optionsEnded = false, lineNext = false;
   for (std::string_view argument : arguments) {
     if (lineNext) {
+      // Measured before anything is made of it; the library would not take it over either.
+      if (argument.size() > hosts::LongestLine) {
+        parsed.mode = Arguments::Mode::LineTooLong;
+        parsed.refusedLength = argument.size();
+        return parsed;
+      }
       // The line's own command word names the dialog, in every form the
       // dialogs read: "@echo off" and "chkdsk/f" are echo's and chkdsk's.
       const lines::Model* model = lines::ModelOf(argument);
@@ -87,7 +93,8 @@ std::string UsageText() {
          "\n"
          "Ergebnis: 0, wenn jeder Dialog eine Zeile lieferte; 1, wenn einer abgebrochen\n"
          "wurde (danach erscheint kein Dialog mehr); 2 bei falschem Aufruf; 3, wenn\n"
-         "Brindlework.dll neben brindle.exe fehlt.\n";
+         "Brindlework.dll neben brindle.exe fehlt; 4, wenn eine ZEILE mehr als die 8191\n"
+         "Zeichen hat, die cmd.exe liest (dann erscheint kein Dialog).\n";
 }
 
 }  // namespace brindle

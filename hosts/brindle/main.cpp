@@ -118,6 +118,10 @@ int main(int argc, char** argv) {
     case brindle::Arguments::Mode::Wrong:
       Write(stderr, Widened("brindle: " + arguments.problem + "\n\n" + brindle::UsageText(), CP_ACP));
       return brindle::WrongUsage;
+    case brindle::Arguments::Mode::LineTooLong:
+      Write(stderr, L"brindle: --edit: Zeile zu lang: " + std::to_wstring(arguments.refusedLength) +
+                        L" Zeichen, höchstens " + std::to_wstring(hosts::LongestLine) + L"\n");
+      return brindle::LineTooLong;
     case brindle::Arguments::Mode::Help:
       Write(stdout, Widened(brindle::UsageText(), CP_ACP));
       return brindle::AllLines;

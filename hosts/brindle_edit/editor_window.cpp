@@ -22,6 +22,15 @@ constexpr wchar_t ProgramName[] = L"BrindleEdit";
 constexpr int EditId = 100;
 constexpr int StatusId = 101;
 constexpr wchar_t ScriptFilter[] = L"Befehlsskripte (*.bat; *.cmd)\0*.bat;*.cmd\0Alle Dateien (*.*)\0*.*\0";
+// The recovery copy is taken two seconds after the first change since the
+// last copy, so that steady typing is kept too. The text is taken from the
+// control a piece at a time, between the user's keys: Wine 8's rich edit
+// control takes some 150 ms to hand over five million characters at once.
+// A change in between starts the pieces again; after ten seconds of that,
+// the rest is taken at once.
+constexpr UINT_PTR RecoveryTimer = 1, RecoveryPieceTimer = 2;
+constexpr UINT RecoveryDelayMs = 2000, RecoveryPieceMs = 10;
+constexpr ULONGLONG RecoveryPatienceMs = 10000;
 
 std::wstring FileName(const std::wstring& path) {
   return path.empty() ? std::wstring(L"Unbenannt") : path.substr(path.find_last_of(L'\\') + 1);
@@ -67,6 +76,7 @@ HWND EditorWindow::Create(const std::wstring& path, int showCommand) {
   UpdateStatus(true);
   ShowWindow(window_, showCommand);
   UpdateWindow(window_);
+  OfferRecovery();
   return window_;
 }
 
@@ -76,6 +86,9 @@ int EditorWindow::Run() {
     // The find dialog's own keys first: Tab, Enter, Escape, and the letters
     // typed into it rather than the editor's shortcuts.
     if (find_.Window() && IsDialogMessageW(find_.Window(), &message)) continue;
+    if (message.hwnd == edit_.Window() && message.message == WM_KEYDOWN &&
+        edit_.TakeWordInput(message.message, message.wParam, message.lParam))
+      continue;
     if (TranslateAcceleratorW(window_, accelerators_.get(), &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -104,6 +117,7 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
           ++changes_;
           UpdateTitle();
           UpdateStatus(false);
+          ScheduleRecoveryCopy();
         }
         return 0;
       }
@@ -112,14 +126,16 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<NMHDR*>(lParam);
       if (header->code == EN_SELCHANGE) UpdateStatus(false);
+      if (header->code != EN_MSGFILTER) return 0;
       // A double click on a command line opens its dialog once the click is
-      // over; on any other line it selects a word as usual.
-      if (header->code == EN_MSGFILTER && reinterpret_cast<MSGFILTER*>(lParam)->msg == WM_LBUTTONDBLCLK &&
-          hosts::CommandOfLine(edit_.LineAtCaret().text).command) {
+      // over; on any other line it selects a word, which the editor does
+      // itself (ScriptEdit::TakeWordInput).
+      const auto& input = *reinterpret_cast<MSGFILTER*>(lParam);
+      if (input.msg == WM_LBUTTONDBLCLK && hosts::CommandOfLine(edit_.LineAtCaret().text).command) {
         PostMessageW(window_, WM_COMMAND, menu_item::EditLine, 0);
         return 1;
       }
-      return 0;
+      return edit_.TakeWordInput(input.msg, input.wParam, input.lParam) ? 1 : 0;
     }
     case WM_CONTEXTMENU:
       // The rich edit control has no menu of its own: the "Bearbeiten" menu.
@@ -144,7 +160,12 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // thread: the editor goes only after it.
       if (!commandRunning_ && ConfirmDiscard()) DestroyWindow(window_);
       return 0;
+    case WM_TIMER:
+      if (wParam == RecoveryTimer) KeepRecoveryCopy(false);
+      if (wParam == RecoveryPieceTimer) TakeRecoveryPiece();
+      return 0;
     case WM_DESTROY:
+      recovery_.Remove();  // saved or discarded: ConfirmDiscard asked
       PostQuitMessage(0);
       return 0;
     default:
@@ -226,6 +247,7 @@ bool EditorWindow::LoadFile(const std::wstring& path) {
     return false;
   }
   edit_.SetText(script.text);
+  recovery_.Remove();
   if (error == ERROR_FILE_NOT_FOUND) notice_ = L"Neue Datei: wird beim Speichern angelegt";
   path_ = path;
   encoding_ = script.encoding;
@@ -278,6 +300,7 @@ bool EditorWindow::SaveTo(const std::wstring& path) {
   }
   path_ = path;
   edit_.SetModified(false);
+  recovery_.Remove();
   notice_ = L"Gespeichert: " + path;
   UpdateTitle();
   UpdateStatus(true);
@@ -296,6 +319,7 @@ bool EditorWindow::ConfirmDiscard() {
 void EditorWindow::NewScript() {
   if (!ConfirmDiscard()) return;
   edit_.SetText(L"");
+  recovery_.Remove();
   path_.clear();
   encoding_ = ScriptEncoding::ConsoleOem;
   UpdateTitle();
@@ -363,6 +387,14 @@ void EditorWindow::InsertCommand(const char* command) {
 // replaces it, keeping its indentation and "@", which the dialog does not show.
 void EditorWindow::EditLine() {
   const ScriptEdit::CaretLine caretLine = edit_.LineAtCaret();
+  // cmd.exe reads no longer line, and the dialog would take none of it over.
+  if (caretLine.text.size() > hosts::LongestLine) {
+    notice_ = L"Zeile bearbeiten: Zeile zu lang: " + std::to_wstring(caretLine.text.size()) + L" Zeichen, höchstens " +
+              std::to_wstring(hosts::LongestLine);
+    UpdateStatus(true);
+    MessageBeep(MB_ICONINFORMATION);
+    return;
+  }
   const hosts::LineCommand command = hosts::CommandOfLine(caretLine.text);
   const std::wstring_view text = caretLine.text;
   const std::optional<std::string> line = InLibraryCodePage(text.substr(command.prefixLength));
@@ -393,6 +425,8 @@ bool EditorWindow::RunCommandDialog(const char* command, const std::string* line
   }
   // The dialogs' "?" buttons look for Hilfe.chm in the current directory.
   SetCurrentDirectoryW(programFolder_.c_str());
+  // Whatever happens inside the library, what was typed is on disk first.
+  KeepRecoveryCopy(true);
   // Modal like a dialog of the editor's own: the library's loop runs on this
   // thread, and a second command must not start inside it.
   commandRunning_ = true;
@@ -439,6 +473,95 @@ void EditorWindow::UpdateStatus(bool force) {
 
 int EditorWindow::Ask(const std::wstring& question, UINT buttons) const {
   return MessageBoxW(window_, question.c_str(), ProgramName, buttons);
+}
+
+// --- recovery copy ---------------------------------------------------------------------
+
+namespace {
+
+std::wstring LocalTime(const FILETIME& time) {
+  FILETIME local;
+  SYSTEMTIME moment;
+  wchar_t date[64] = {}, clock[64] = {};
+  if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &moment)) return {};
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, date, 64);
+  GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &moment, nullptr, clock, 64);
+  return std::wstring(date) + L" " + clock;
+}
+
+}  // namespace
+
+// Each copy left behind is offered, newest first, until one is restored;
+// a declined one is gone. What is restored becomes this editor's script,
+// unsaved, with its file name and encoding; its copy is now this editor's.
+void EditorWindow::OfferRecovery() {
+  for (const LeftCopy& left : CopiesLeftBehind()) {
+    const std::optional<RecoveryContent> content = ReadLeftCopy(left);
+    if (!content) continue;  // not a whole copy: left as it is
+    const std::wstring text = WithCrLf(content->text);  // the control's line ends, as the copy holds them
+    const auto lines = std::count(text.begin(), text.end(), L'\n') + 1;
+    const std::wstring question =
+        L"BrindleEdit wurde beendet, ohne dass alle Änderungen gespeichert waren. Von „" + FileName(content->path) +
+        L"“ ist eine Wiederherstellungskopie vom " + LocalTime(left.written) + L" da (" + std::to_wstring(lines) +
+        (lines == 1 ? L" Zeile" : L" Zeilen") + L").\n\nWiederherstellen? Sonst wird die Kopie verworfen.";
+    if (Ask(question, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+      edit_.SetText(text);
+      edit_.SetModified(true);
+      path_ = content->path;
+      encoding_ = content->encoding;
+      notice_ = L"Wiederhergestellt, noch nicht gespeichert: " + FileName(path_);
+      UpdateTitle();
+      UpdateStatus(true);
+      KeepRecoveryCopy(true);
+      DeleteFileW(left.file.c_str());
+      return;
+    }
+    DeleteFileW(left.file.c_str());
+  }
+}
+
+void EditorWindow::ScheduleRecoveryCopy() {
+  if (recoveryScheduled_) return;
+  recoveryScheduled_ = SetTimer(window_, RecoveryTimer, RecoveryDelayMs, nullptr) != 0;
+}
+
+// Now: the whole text at once, written before this returns. Otherwise the
+// pieces are taken by the timer, and the writer's thread writes the copy.
+void EditorWindow::KeepRecoveryCopy(bool now) {
+  KillTimer(window_, RecoveryTimer);
+  recoveryScheduled_ = false;
+  KillTimer(window_, RecoveryPieceTimer);
+  snapshot_ = {};
+  if (!edit_.Modified()) {
+    recovery_.Remove();
+  } else if (now) {
+    recovery_.KeepNow({path_, encoding_, edit_.Range(0, edit_.Length())});
+  } else {
+    snapshot_ = {true, changes_, GetTickCount64(), {}};
+    SetTimer(window_, RecoveryPieceTimer, RecoveryPieceMs, nullptr);
+  }
+  if (const DWORD error = recovery_.TakeError()) {
+    notice_ = L"Keine Wiederherstellungskopie: " + SystemMessage(error);
+    UpdateStatus(true);
+  }
+}
+
+void EditorWindow::TakeRecoveryPiece() {
+  if (!snapshot_.running) return;
+  if (snapshot_.changes != changes_) {
+    if (GetTickCount64() - snapshot_.started > RecoveryPatienceMs) return KeepRecoveryCopy(true);
+    snapshot_.changes = changes_;
+    snapshot_.text.clear();
+  }
+  const auto taken = static_cast<LONG>(snapshot_.text.size()), length = edit_.Length();
+  if (taken < length) {
+    snapshot_.text += edit_.Range(taken, std::min(length, taken + RecoveryPieceCharacters));
+    return;
+  }
+  KillTimer(window_, RecoveryPieceTimer);
+  // Saved meanwhile (a save changes no text): nothing to keep.
+  if (edit_.Modified()) recovery_.Keep({path_, encoding_, std::move(snapshot_.text)});
+  snapshot_ = {};
 }
 
 }  // namespace brindle_edit

@@ -11,6 +11,7 @@
 #include "hosts/brindle_edit/command_library.h"
 #include "hosts/brindle_edit/find_dialog.h"
 #include "hosts/brindle_edit/owned_handles.h"
+#include "hosts/brindle_edit/recovery_copy.h"
 #include "hosts/brindle_edit/script_edit.h"
 #include "hosts/brindle_edit/script_text.h"
 #include "hosts/brindle_edit/status_line.h"
@@ -63,6 +64,14 @@ class EditorWindow {
 
   int Ask(const std::wstring& question, UINT buttons) const;
 
+  // The recovery copy (recovery_copy.h): offered at the start when an
+  // editor left one behind; kept a few seconds after a change, at once
+  // before the library is called; removed once nothing is unsaved.
+  void OfferRecovery();
+  void ScheduleRecoveryCopy();
+  void KeepRecoveryCopy(bool now);
+  void TakeRecoveryPiece();
+
   HWND window_ = nullptr;
   ScriptEdit edit_;
   StatusLine status_;
@@ -78,6 +87,16 @@ class EditorWindow {
   LONG shownCaret_ = -1;
   unsigned changes_ = 0, shownChanges_ = static_cast<unsigned>(-1);
   std::wstring notice_;  // a one-time message that replaces the explanation
+  RecoveryCopy recovery_;
+  bool recoveryScheduled_ = false;
+  // The text being taken for the copy, a piece at a time, and the change it
+  // was started at and when.
+  struct RecoverySnapshot {
+    bool running = false;
+    unsigned changes = 0;
+    ULONGLONG started = 0;
+    std::wstring text;
+  } snapshot_;
 };
 
 }  // namespace brindle_edit

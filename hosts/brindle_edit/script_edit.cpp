@@ -3,8 +3,11 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include <cstdlib>
+
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/script_file.h"
+#include "hosts/brindle_edit/word_bounds.h"
 
 namespace brindle_edit {
 
@@ -33,7 +36,8 @@ bool ScriptEdit::Create(HWND parent, int id, HFONT font) {
   SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);
   SendMessageW(control_, EM_EXLIMITTEXT, 0, static_cast<LPARAM>(LargestScript));
   SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  // The mouse's messages for the double click that edits a command line.
+  // The mouse's messages for the double click that edits a command line
+  // and for the word selection (TakeWordInput).
   SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE | ENM_MOUSEEVENTS);
   return true;
 }
@@ -62,6 +66,19 @@ CHARRANGE ScriptEdit::Selection() const {
   return selection;
 }
 
+void ScriptEdit::Select(LONG first, LONG end) {
+  CHARRANGE range = {first, end};
+  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+}
+
+LONG ScriptEdit::Length() const {
+  // Positions count the control's line end "\r" as one character, as in
+  // its own text; "\r\n" would count two.
+  GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMCHARS, 1200};
+  return static_cast<LONG>(SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+}
+
 std::wstring ScriptEdit::Range(LONG first, LONG end) const {
   std::wstring text(static_cast<std::size_t>(end - first) + 1, L'\0');
   TEXTRANGEW range = {{first, end}, text.data()};
@@ -70,16 +87,10 @@ std::wstring ScriptEdit::Range(LONG first, LONG end) const {
 }
 
 void ScriptEdit::InsertLineAtCaret(const std::wstring& line) {
-  // Positions count the control's line end "\r" as one character, as in
-  // its own text; "\r\n" would count two.
-  GETTEXTLENGTHEX length = {GTL_PRECISE | GTL_NUMCHARS, 1200};
-  const auto size = static_cast<LONG>(SendMessageW(control_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
-  const LineInsertion insertion = InsertLine(Range(0, size), static_cast<std::size_t>(Selection().cpMax), line, L"\r");
+  const LineInsertion insertion = InsertLine(Range(0, Length()), static_cast<std::size_t>(Selection().cpMax), line, L"\r");
   const auto position = static_cast<LONG>(insertion.position), caret = static_cast<LONG>(insertion.caretAfter);
   ReplaceRange(position, position, insertion.text);
-  CHARRANGE at = {caret, caret};
-  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&at));
-  SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+  Select(caret, caret);
 }
 
 void ScriptEdit::ReplaceLine(int number, const std::wstring& text) {
@@ -99,14 +110,15 @@ void ScriptEdit::ReplaceRange(LONG first, LONG end, const std::wstring& text) {
   SendMessageW(control_, EM_STOPGROUPTYPING, 0, 0);
 }
 
-ScriptEdit::CaretLine ScriptEdit::LineAtCaret() const {
-  const LONG caret = Selection().cpMax;
+ScriptEdit::CaretLine ScriptEdit::LineAtCaret() const { return LineAt(Selection().cpMax); }
+
+ScriptEdit::CaretLine ScriptEdit::LineAt(LONG position) const {
   CaretLine line;
-  line.number = static_cast<int>(SendMessageW(control_, EM_EXLINEFROMCHAR, 0, caret));
+  line.number = static_cast<int>(SendMessageW(control_, EM_EXLINEFROMCHAR, 0, position));
   const auto start = static_cast<LONG>(SendMessageW(control_, EM_LINEINDEX, line.number, 0));
   const auto length = static_cast<LONG>(SendMessageW(control_, EM_LINELENGTH, start, 0));
-  line.column = caret - start;
-  line.caret = caret;
+  line.column = position - start;
+  line.caret = position;
   line.text = Range(start, start + length);
   return line;
 }
@@ -119,6 +131,42 @@ std::wstring ScriptEdit::LineBefore(int number) const {
     if (text.find_first_not_of(L" \t") != std::wstring::npos) return text;
   }
   return {};
+}
+
+bool ScriptEdit::TakeWordInput(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN) {
+    if (wParam != VK_RIGHT || GetKeyState(VK_CONTROL) >= 0) return false;
+    const CHARRANGE selection = Selection();
+    const CaretLine line = LineAt(selection.cpMax);
+    if (!WordMoveEndsLine(line.text, static_cast<std::size_t>(line.column))) return false;
+    const LONG lineEnd = line.caret - line.column + static_cast<LONG>(line.text.size());
+    Select(GetKeyState(VK_SHIFT) < 0 ? selection.cpMin : lineEnd, lineEnd);
+    return true;
+  }
+  const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+                     message == WM_XBUTTONDOWN;
+  if (!press && message != WM_LBUTTONDBLCLK) return false;
+  const Press now = {message, wParam, GetMessageTime(),
+                     {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}};
+  // Counted as the control counts (Wine 8's riched20): a second press of
+  // the same kind within the double-click time and half its distance.
+  const bool repeat = now.message == lastPress_.message && now.keys == lastPress_.keys &&
+                      static_cast<DWORD>(now.time - lastPress_.time) < GetDoubleClickTime() &&
+                      std::abs(now.at.x - lastPress_.at.x) < GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+                      std::abs(now.at.y - lastPress_.at.y) < GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+  if (message != WM_LBUTTONDBLCLK && !(message == WM_LBUTTONDOWN && repeat)) {
+    lastPress_ = now;
+    return false;
+  }
+  POINTL at = {now.at.x, now.at.y};
+  const auto clicked = static_cast<LONG>(SendMessageW(control_, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at)));
+  const CaretLine line = LineAt(clicked);
+  const LONG start = line.caret - line.column;
+  // The double click selects a word; a third click, the line.
+  const TextSpan word = message == WM_LBUTTONDBLCLK ? WordAt(line.text, static_cast<std::size_t>(line.column))
+                                                    : TextSpan{0, line.text.size()};
+  Select(start + static_cast<LONG>(word.begin), start + static_cast<LONG>(word.end));
+  return true;
 }
 
 std::wstring ScriptEdit::SelectedText() const {
@@ -135,8 +183,7 @@ bool ScriptEdit::FindNext(const std::wstring& what, DWORD flags) {
   if (SendMessageW(control_, EM_FINDTEXTEXW, flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD),
                    reinterpret_cast<LPARAM>(&find)) < 0)
     return false;
-  SendMessageW(control_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&find.chrgText));
-  SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+  Select(find.chrgText.cpMin, find.chrgText.cpMax);
   return true;
 }
 

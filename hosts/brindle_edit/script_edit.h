@@ -19,6 +19,10 @@ class ScriptEdit {
   HWND Window() const { return control_; }
 
   std::wstring Text() const;  // lines end in "\r\n"
+  // The text in the control's own positions, which count its line end "\r"
+  // as one character: its length, and a part of it (lines end in "\r").
+  LONG Length() const;
+  std::wstring Range(LONG first, LONG end) const;
   // A new document: nothing to undo, nothing modified.
   void SetText(const std::wstring& text);
   bool Modified() const;
@@ -42,6 +46,14 @@ class ScriptEdit {
   std::wstring LineBefore(int number) const;
   std::wstring SelectedText() const;
 
+  // Takes the word selection and word movement that Wine 8's control gets
+  // wrong at a line's end (word_bounds.h) from a message the control is
+  // about to handle (its mouse messages come through EN_MSGFILTER, its keys
+  // from the message loop): a double click selects the word, a click that
+  // the control would count as a repeat selects the line, Ctrl+Right that
+  // would end the line stops at its end. True when it took the message.
+  bool TakeWordInput(UINT message, WPARAM wParam, LPARAM lParam);
+
   // Selects the next match of `what` after the selection (before it without
   // FR_DOWN), with the find dialog's FR_MATCHCASE and FR_WHOLEWORD; false
   // when there is none.
@@ -51,10 +63,20 @@ class ScriptEdit {
   // Replaces the range as one undo step, apart from the typing around it.
   void ReplaceRange(LONG first, LONG end, const std::wstring& text);
   CHARRANGE Selection() const;
-  std::wstring Range(LONG first, LONG end) const;
+  void Select(LONG first, LONG end);
+  // The line of the character at `position`, as LineAtCaret gives it.
+  CaretLine LineAt(LONG position) const;
 
   OwnedLibrary richEdit_;
   HWND control_ = nullptr;
+  // The last mouse press the control counted its clicks from (it compares
+  // each press with the one before, by message, keys, time and place).
+  struct Press {
+    UINT message = 0;
+    WPARAM keys = 0;
+    LONG time = 0;
+    POINT at = {};
+  } lastPress_;
 };
 
 }  // namespace brindle_edit

@@ -31,6 +31,11 @@ std::string Encode(std::wstring_view text, UINT codePage) {
   return bytes;
 }
 
+// A script another program holds open for a moment is replaced this often,
+// this far apart.
+constexpr int ReplaceAttempts = 10;
+constexpr DWORD ReplacePauseMs = 100;
+
 }  // namespace
 
 Script ReadScript(const std::wstring& path, DWORD& error) {
@@ -89,12 +94,17 @@ DWORD WriteScript(const std::wstring& path, std::wstring_view text, ScriptEncodi
       return error;
     }
   }
-  if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // Another program reading the script for a moment (a virus scanner, an
+  // indexer, a viewer) keeps it from being replaced: tried again for a second.
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
     const DWORD error = GetLastError();
-    DeleteFileW(temporary.c_str());
-    return error;
+    if (attempt == ReplaceAttempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) {
+      DeleteFileW(temporary.c_str());
+      return error;
+    }
+    Sleep(ReplacePauseMs);
   }
-  return 0;
 }
 
 }  // namespace brindle_edit

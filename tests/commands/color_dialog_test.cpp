@@ -13,11 +13,13 @@ using namespace support;
 
 constexpr int TextBack = 3, TextSwatch = 4, TextOn = 5, BackBack = 6, BackSwatch = 7, BackOn = 8;
 
-// The console's colours 0 to F.
-constexpr COLORREF ConsoleColours[] = {
-    RGB(0, 0, 0),     RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128), RGB(128, 0, 0),   RGB(128, 0, 128),
-    RGB(128, 128, 0), RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
-    RGB(255, 0, 0),   RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255)};
+// The console's sixteen colours, by colour index 1 to 16 (digits 0 to F).
+constexpr COLORREF ConsoleColours[16] = {
+    RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
+    RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
+    RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
+    RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
+};
 
 // The one colour inside a swatch's black frame on screen, or CLR_INVALID.
 COLORREF Shown(HWND dialog, int swatch) {

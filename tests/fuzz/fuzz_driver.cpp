@@ -5,7 +5,9 @@
 //   usage: fuzz_<target> [--seconds N] [--seed S]
 #include "tests/fuzz/fuzz_driver.h"
 
+#if BRINDLE_SANITIZED
 #include <sanitizer/common_interface_defs.h>
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -79,8 +81,10 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--seconds") == 0) seconds = std::atof(argv[i + 1]);
     if (std::strcmp(argv[i], "--seed") == 0) seed = std::strtoull(argv[i + 1], nullptr, 10);
   }
+#if BRINDLE_SANITIZED
   // A sanitizer's report ends the process: the input that caused it comes after.
   __sanitizer_set_death_callback(PrintCurrentInput);
+#endif
   std::mt19937_64 random(seed);
   const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
   unsigned long long runs = 0;

@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::string_view directory = fuzz::Part(input, 0), word = fuzz::Part(input, 1);
 
+  // The topic itself is pinned by the help argument's table and the context help test.
   const std::string topic = plugin::HelpTopic(word);
-  FUZZ_CHECK(topic == "Hilfe.chm::/" + std::string(word) + ".htm");
   const std::string argument = plugin::HelpArgument(directory, topic);
   FUZZ_CHECK(argument.size() >= topic.size() && argument.substr(argument.size() - topic.size()) == topic);
   if (!directory.empty()) FUZZ_CHECK(argument.substr(0, directory.size()) == directory && argument[argument.size() - topic.size() - 1] == '\\');

@@ -10,7 +10,6 @@
 #include <string>
 #include <utility>
 
-
 namespace {
 
 using Objects = std::map<std::string, std::string>;
@@ -96,16 +95,17 @@ TEST(HelpFile, OpensOnTheStartPageAndListsEveryPageWithItsTitle) {
   EXPECT_EQ(start.find("chcp 1252</code>)"), std::string::npos) << "the start page no longer advises chcp 1252";
 }
 
-// The help page names the sixteen colours as the editor's status line does.
-TEST(HelpFile, TheColourTableNamesTheColoursAsTheEditorDoes) {
+// The colour table names each console colour by its digit, with the names
+// that the editor's status line uses too.
+TEST(HelpFile, TheColourTableNamesTheSixteenColours) {
   const std::string page = Read("/color.htm");
-  const char* const names[] = {"Schwarz", "Dunkelblau", "Dunkelgrün", "Blaugrün",   "Dunkelrot", "Violett",
-                               "Olivgrün", "Hellgrau",  "Dunkelgrau", "Blau",       "Hellgrün",  "Türkis",
-                               "Rot",      "Magenta",   "Gelb",       "Weiß"};
-  for (std::size_t digit = 0; digit < std::size(names); ++digit) {
-    const std::string row = "<td>" + std::string(1, "0123456789ABCDEF"[digit]) + "</td><td>" + names[digit] + "</td>";
+  for (const char* row : {"<td>0</td><td>Schwarz</td>", "<td>1</td><td>Dunkelblau</td>",
+                          "<td>2</td><td>Dunkelgrün</td>", "<td>3</td><td>Blaugrün</td>",
+                          "<td>4</td><td>Dunkelrot</td>", "<td>5</td><td>Violett</td>", "<td>6</td><td>Olivgrün</td>",
+                          "<td>7</td><td>Hellgrau</td>", "<td>8</td><td>Dunkelgrau</td>", "<td>9</td><td>Blau</td>",
+                          "<td>A</td><td>Hellgrün</td>", "<td>B</td><td>Türkis</td>", "<td>C</td><td>Rot</td>",
+                          "<td>D</td><td>Magenta</td>", "<td>E</td><td>Gelb</td>", "<td>F</td><td>Weiß</td>"})
     EXPECT_NE(page.find(row), std::string::npos) << row;
-  }
 }
 
 // Every page, contents and index in Windows-1252, and each of their links to

@@ -6,10 +6,14 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "tests/support/library_host.h"
@@ -53,19 +57,32 @@ void EndDescendants(DWORD parent) {
   CloseHandle(snapshot);
 }
 
-// One run of the editor on the script `name` in the test's folder, written
-// first unless `bytes` is null; ended on every path.
+// Where BrindleEdit keeps its recovery copies.
+std::wstring RecoveryFolder() {
+  wchar_t appData[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::wstring(appData) + L"\\BrindleEdit\\Wiederherstellung";
+}
+
+// One run of the editor on the script `name` in the test's folder (a new,
+// unnamed one for an empty name), written first unless `bytes` is null;
+// ended on every path. `atStart` answers what the editor asks before it
+// takes keys (its offer of a recovery copy).
 struct Editor {
-  explicit Editor(const std::string& name, const char* bytes = nullptr) : script(FolderPath + name) {
+  explicit Editor(const std::string& name, const char* bytes = nullptr,
+                  const std::function<void(const Editor&)>& atStart = nullptr)
+      : script(FolderPath + name) {
     if (bytes) std::ofstream(script, std::ios::binary) << bytes;
-    std::string commandLine = "BrindleEdit.exe \"" + script + "\"";
+    std::string commandLine = name.empty() ? "BrindleEdit.exe" : "BrindleEdit.exe \"" + script + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return;
-    window = support::WaitForWindow((name + " – BrindleEdit").c_str(), support::PatienceMs, process.dwProcessId);
+    window = support::WaitForWindow(((name.empty() ? "Unbenannt" : name) + " – BrindleEdit").c_str(),
+                                    support::PatienceMs, process.dwProcessId);
     edit = GetDlgItem(window, EditId);
     status = GetDlgItem(window, StatusId);
+    if (atStart) atStart(*this);
     SetForegroundWindow(window);
     // The tests type at once: a window that never takes the keys is none.
     if (!support::WaitForKeyboardFocus(edit)) window = nullptr;
@@ -115,9 +132,13 @@ class BrindleEdit : public ::testing::Test {
  protected:
   void SetUp() override {
     support::RemoveTree(Folder);
+    support::RemoveTree(RecoveryFolder());  // an editor ended by its id leaves its copy
     CreateDirectoryW(Folder, nullptr);
   }
-  void TearDown() override { support::RemoveTree(Folder); }
+  void TearDown() override {
+    support::RemoveTree(Folder);
+    support::RemoveTree(RecoveryFolder());
+  }
 };
 
 // Scripts are read and written in the console's code page (437 in Wine's
@@ -178,7 +199,8 @@ TEST_F(BrindleEdit, InsertUndoRedoSaveAndReopen) {
 
 // Ctrl+E and a double click open the dialog of the caret line's command
 // from the line; "Hinzufügen" replaces it as one undo step, indentation and
-// "@" kept. On a line of no command the status line says so. The editor
+// "@" kept. On a line of no command, or with a character the dialogs' code
+// page 1252 lacks, the status line says so and nothing opens. The editor
 // keeps its own folder as the current directory, so the dialogs' "?" finds
 // Hilfe.chm beside it, wherever the script is.
 TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
@@ -216,6 +238,140 @@ TEST_F(BrindleEdit, EditTheLineUnderTheCaretAndUndoIt) {
     support::ClickGadget(dialog, 16);
   });
   EXPECT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f"));
+  // A line with a character the dialogs' code page lacks opens no dialog.
+  support::PressKey(VK_END, {VK_CONTROL});
+  support::PressKey(VK_RETURN);
+  support::TypeText("echo ");
+  ASSERT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f\r\necho "));
+  PostMessageW(editor.edit, WM_CHAR, 0x03A9, 0);  // "Ω", typed
+  ASSERT_TRUE(editor.WaitForText(L"rem Farben\r\n  @color 1f\r\nchkdsk C: /f\r\necho \u03A9"));
+  support::PressKey('E', {VK_CONTROL});
+  EXPECT_TRUE(editor.WaitForStatus(
+      L"Zeile bearbeiten: die Zeile hat Zeichen, die es in den Dialogen (Codepage 1252) nicht gibt"));
+}
+
+// Wine 8's rich edit control, left to select a word up to a line's end
+// itself, put the caret beyond the text: what was typed next went astray or
+// crashed it. A double click selects the word on every line, a third click
+// the line, Ctrl+Right stops at the line's end, a double click on a command
+// line opens its dialog; each followed by typing, the text checked whole.
+TEST_F(BrindleEdit, WordsSelectedOnEveryLineAndTypedOver) {
+  Editor editor("worte.bat", "rem eins\r\ngoto ende\r\necho Hallo\r\n:ende\r\nset ZIEL=D:\\Sicherung\r\ntitle Fenster");
+  ASSERT_NE(editor.window, nullptr);
+  std::wstring text = editor.Text();
+  struct Step {
+    int line, column, clicks;  // clicks 0: Ctrl+Right from there
+    const char* dialog;        // opened by the double click, its line added unchanged
+    const char* typed;
+    const wchar_t *before, *after;
+  };
+  for (const Step& step : {Step{0, 5, 2, nullptr, "zwei", L"rem eins", L"rem zwei"},
+                           {1, 6, 2, nullptr, "X", L"goto ende", L"goto X"},
+                           {4, 13, 2, nullptr, "Archiv", L"Sicherung", L"Archiv"},
+                           {3, 2, 3, nullptr, ":schluss", L"\n:ende", L"\n:schluss"},
+                           {0, 5, 0, nullptr, "!", L"rem zwei", L"rem zwei!"},
+                           {2, 7, 2, "Echo", "!", L"echo Hallo", L"echo Hallo!"},
+                           {5, 8, 2, "Title", "!", L"title Fenster", L"title Fenster!"}}) {
+    // The caret put before the character shows where it is on the screen.
+    const auto position = SendMessageW(editor.edit, EM_LINEINDEX, step.line, 0) + step.column;
+    SendMessageW(editor.edit, EM_SETSEL, position, position);
+    GUITHREADINFO caret = {};
+    caret.cbSize = sizeof caret;
+    ASSERT_TRUE(GetGUIThreadInfo(editor.process.dwThreadId, &caret) && caret.hwndCaret == editor.edit);
+    POINT at = {caret.rcCaret.left + 2, (caret.rcCaret.top + caret.rcCaret.bottom) / 2};
+    ClientToScreen(editor.edit, &at);
+    if (step.clicks) support::ClicksAt(at, step.clicks);
+    else support::PressKey(VK_RIGHT, {VK_CONTROL});
+    if (step.dialog) {
+      HWND dialog = support::WaitForDialog(step.dialog, support::PatienceMs, editor.process.dwProcessId);
+      ASSERT_NE(dialog, nullptr) << step.dialog;
+      support::ClickGadget(dialog, support::Echo.add);  // the title dialog's too
+      ASSERT_TRUE(support::WaitForWindowGone(dialog) && support::WaitForKeyboardFocus(editor.edit));
+    }
+    support::TypeText(step.typed);
+    const std::size_t typedEnd = text.find(step.before) + std::wcslen(step.after);
+    text.replace(text.find(step.before), std::wcslen(step.before), step.after);
+    EXPECT_TRUE(editor.WaitForText(text)) << "line " << step.line + 1 << ", " << step.clicks << " clicks";
+    // The caret after the typed text, counting the control's line ends as one character.
+    const auto after = static_cast<LONG>(typedEnd - std::count(text.begin(), text.begin() + typedEnd, L'\n'));
+    EXPECT_EQ(SendMessageW(editor.edit, EM_GETSEL, 0, 0), MAKELONG(after, after)) << "line " << step.line + 1;
+  }
+}
+
+// A line longer than cmd.exe reads opens no dialog; the status line says why.
+TEST_F(BrindleEdit, ALineTooLongForCmdOpensNoDialog) {
+  Editor editor("zu-lang.bat", ("rem lang\r\necho " + std::string(9000, 'x')).c_str());
+  ASSERT_NE(editor.window, nullptr);
+  support::PressKey(VK_DOWN);  // a plain key first (see above)
+  ASSERT_TRUE(support::WaitUntil([&] { return WideText(editor.status).starts_with(L"echo:"); }));
+  support::PressKey('E', {VK_CONTROL});
+  EXPECT_TRUE(editor.WaitForStatus(L"Zeile bearbeiten: Zeile zu lang: 9005 Zeichen, höchstens 8191"));
+}
+
+// The copies in the recovery folder.
+int RecoveryCopies() {
+  int count = 0;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((RecoveryFolder() + L"\\*.kopie").c_str(), &found);
+  for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) ++count;
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  return count;
+}
+
+// Answers a question of the editor (its offer of a recovery copy, whether to
+// save) with "Ja" or "Nein"; the question.
+std::string AnswerQuestion(const Editor& editor, int button) {
+  HWND offer = support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId, "#32770");
+  if (!offer) return "no offer";
+  const std::string text = support::WindowText(GetDlgItem(offer, 0xFFFF));
+  support::Click(GetDlgItem(offer, button));
+  return support::WaitForWindowGone(offer) ? text : "the offer stays";
+}
+
+// Typed into an opened and into a new script, two editors keep a copy each
+// (the one before its dialog opens, the other a moment after the typing),
+// and an editor started meanwhile offers neither. Both ended by their ids,
+// the next editors offer them: restored, the same text with its file name,
+// unsaved, then saved byte for byte; declined, gone. Clean closes leave none.
+TEST_F(BrindleEdit, RecoveryCopyOfferedAfterTheEditorEnds) {
+  std::optional<Editor> opened(std::in_place, "alt.bat", "rem alt\r\n"), unnamed;
+  ASSERT_NE(opened->window, nullptr);
+  support::TypeText("echo neu ");
+  ASSERT_TRUE(opened->WaitForText(L"echo neu rem alt\r\n"));
+  support::PressKey('3', {VK_CONTROL});
+  ASSERT_NE(support::WaitForDialog("Echo", support::PatienceMs, opened->process.dwProcessId), nullptr);
+  EXPECT_EQ(RecoveryCopies(), 1) << "written before the library was called";
+  unnamed.emplace("");
+  ASSERT_NE(unnamed->window, nullptr) << "no offer of a running editor's copy";
+  support::TypeText("echo Grüße");
+  EXPECT_TRUE(support::WaitUntil([] { return RecoveryCopies() == 2; })) << "one for each editor";
+  opened.reset();
+  unnamed.reset();
+
+  std::string offer;
+  Editor restored("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDYES); });
+  EXPECT_NE(offer.find("Von „Unbenannt“ ist eine Wiederherstellungskopie vom "), std::string::npos) << offer;
+  EXPECT_EQ(restored.Text(), L"echo Grüße");
+  EXPECT_EQ(support::WindowText(restored.window), "*Unbenannt – BrindleEdit");
+  Editor saved("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDYES); });
+  EXPECT_NE(offer.find("Von „alt.bat“"), std::string::npos) << offer;
+  EXPECT_NE(offer.find(" da (2 Zeilen).\n\nWiederherstellen?"), std::string::npos) << offer;
+  EXPECT_EQ(saved.Text(), L"echo neu rem alt\r\n");
+  support::PressKey('S', {VK_CONTROL});
+  EXPECT_TRUE(support::WaitUntil([&] { return Bytes(saved.script + "alt.bat") == "echo neu rem alt\r\n"; }));
+  EXPECT_TRUE(support::WaitUntil([] { return RecoveryCopies() == 1; })) << "saved: the restored editor's copy only";
+  TerminateProcess(restored.process.hProcess, 1);
+  WaitForSingleObject(restored.process.hProcess, support::PatienceMs);
+  Editor declined("", nullptr, [&](const Editor& editor) { offer = AnswerQuestion(editor, IDNO); });
+  EXPECT_EQ(declined.Text(), L"");
+  EXPECT_EQ(RecoveryCopies(), 0) << "declined";
+  support::TypeText("x");
+  EXPECT_TRUE(support::WaitUntil([] { return RecoveryCopies() == 1; }));
+  PostMessageW(declined.window, WM_CLOSE, 0, 0);
+  AnswerQuestion(declined, IDNO);  // the changes not saved
+  EXPECT_EQ(WaitForSingleObject(declined.process.hProcess, support::PatienceMs), WAIT_OBJECT_0);
+  EXPECT_EQ(saved.Close(), 0u);
+  EXPECT_EQ(RecoveryCopies(), 0) << "closed cleanly";
 }
 
 // The view follows the caret along a line of 6,000 characters; a warning's
@@ -271,6 +427,36 @@ TEST_F(BrindleEdit, LongLineWarningTipAndFind) {
   ASSERT_TRUE(support::WaitForKeyboardFocus(editor.edit));
   support::TypeText("drei");  // over the found word
   EXPECT_TRUE(editor.WaitForText(L"echo " + std::wstring(6000, L'x') + L" 100%\r\ntitle a & b\r\nrem drei\r\n"));
+}
+
+// An ordinary save keeps a UTF-8 script in UTF-8, asking nothing; before a
+// save in the console's code page the editor names what that code page
+// lacks, and its default answer, "Nein", saves nothing.
+TEST_F(BrindleEdit, SavingKeepsUtf8AndNamesWhatTheConsoleLacks) {
+  struct Case {
+    const char *name, *bytes, *typed;  // typed at the start of the script
+    const wchar_t *shown, *named;       // the text then; what the question before saving names (null: none)
+    const char* saved;
+  };
+  for (const Case& c : {Case{"utf8.bat", "\xEF\xBB\xBF" "echo \xE2\x82\xAC\r\n", "@", L"@echo €\r\n", nullptr,
+                             "\xEF\xBB\xBF" "@echo \xE2\x82\xAC\r\n"},
+                        Case{"oem.bat", "echo x\r\n", "€", L"€echo x\r\n", L"€", "echo x\r\n"}}) {
+    Editor editor(c.name, c.bytes);
+    ASSERT_NE(editor.window, nullptr);
+    support::TypeText(c.typed);
+    ASSERT_TRUE(editor.WaitForText(c.shown)) << c.name;
+    support::PressKey('S', {VK_CONTROL});
+    if (c.named) {
+      HWND question = support::WaitForDialog("BrindleEdit", support::PatienceMs, editor.process.dwProcessId);
+      ASSERT_NE(question, nullptr) << c.name;
+      EXPECT_NE(WideText(GetDlgItem(question, 0xFFFF)).find(c.named), std::wstring::npos) << c.name;
+      support::PressKey(VK_RETURN);
+      ASSERT_TRUE(support::WaitForWindowGone(question));
+    } else {  // saved once the title has lost its "*": a read meanwhile could hold up the file's replacement
+      EXPECT_TRUE(support::WaitUntil([&] { return !support::WindowText(editor.window).starts_with('*'); })) << c.name;
+    }
+    EXPECT_EQ(Bytes(editor.script), c.saved) << c.name;
+  }
 }
 
 // cmd.exe reads the script in the console's code page: only a script

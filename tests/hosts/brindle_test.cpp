@@ -70,7 +70,9 @@ TEST(Brindle, ListHelpAndWrongUsage) {
     DWORD exitCode;
     const char *output, *errors;  // what standard output starts with, a part of standard error
   };
+  const std::string tooLong = "--edit \"echo " + std::string(8187, 'x') + "\"";  // 8,192 characters
   for (const Case& c : {Case{"--list", 0, "chkdsk\r\ncolor\r\necho\r\ntitle\r\nxcopy\r\n", ""},
+                        Case{tooLong.c_str(), 4, "", "brindle: --edit: Zeile zu lang: 8192 Zeichen, höchstens 8191\r\n"},
                         Case{"/?", 0, "Aufruf: brindle", ""},
                         Case{"dir", 2, "", "brindle: unbekannter Befehl dir\r\n\r\nAufruf: brindle"},
                         Case{"--edit \"dir /s\"", 2, "", "brindle: --edit: kein bekannter Befehl in dir /s\r\n"}}) {

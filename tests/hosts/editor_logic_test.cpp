@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "hosts/brindle_edit/line_insertion.h"
+#include "hosts/brindle_edit/recovery_format.h"
 #include "hosts/brindle_edit/script_text.h"
+#include "hosts/brindle_edit/word_bounds.h"
 #include "hosts/script_lines.h"
 
 namespace {
@@ -139,6 +141,42 @@ TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
     EXPECT_EQ(labels, expected) << line;
   }
   EXPECT_TRUE(WarningsFor(L"echo a & b > c").front().explanation.ends_with(L"erscheint das Zeichen: ^& ^>."));
+}
+
+// The editor's own word selection; the GUI test double-clicks words of letters.
+TEST(WordBounds, DoubleClickAndCtrlRight) {
+  struct Case {
+    const wchar_t* line;
+    std::size_t column, begin, end;
+    bool moveEndsLine;
+  };
+  for (const Case& c : {Case{L"", 0, 0, 0, false}, {L"set ZIEL=D:\\Grüße", 15, 12, 17, true},
+                        {L"set ZIEL=D:\\Grüße", 99, 12, 17, false}, {L"a   b", 2, 1, 4, false},
+                        {L"x :: y", 2, 2, 4, false}, {L"goto ende  ", 5, 5, 9, true}, {L"a\u00A0b", 0, 0, 1, true}}) {
+    const TextSpan word = WordAt(c.line, c.column);
+    EXPECT_EQ(word.begin, c.begin) << c.line << " at " << c.column;
+    EXPECT_EQ(word.end, c.end) << c.line << " at " << c.column;
+    EXPECT_EQ(WordMoveEndsLine(c.line, c.column), c.moveEndsLine) << c.line << " at " << c.column;
+  }
+}
+
+// A recovery copy gives back what it was given, and only a whole copy is
+// one; the fuzz target holds the round trip for any bytes.
+TEST(RecoveryFormat, WholeCopiesAndTheirOwners) {
+  const RecoveryContent content = {L"C:\\Skripte\\Grüße.bat", ScriptEncoding::Utf8WithMark, L"echo €\r\nrem"};
+  const std::string bytes = EncodeRecovery(content);
+  EXPECT_EQ(bytes.size(), 32u + 2 * (20 + 11));
+  const std::optional<RecoveryContent> back = DecodeRecovery(bytes);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->path, content.path);
+  EXPECT_EQ(back->text, content.text);
+  EXPECT_EQ(back->encoding, content.encoding);
+  for (const std::string& broken : {bytes.substr(0, bytes.size() - 1), bytes + "xx", "x" + bytes.substr(1)})
+    EXPECT_FALSE(DecodeRecovery(broken));
+  EXPECT_EQ(RecoveryFileName({260, 0x01dd8779603e9b68}), L"260-01dd8779603e9b68.kopie");
+  for (const wchar_t* other : {L"260-01dd8779603e9b6.kopie", L"-01dd8779603e9b68.kopie", L"26x-01dd8779603e9b68.kopie",
+                               L"260-01dd8779603e9b68.kopie.neu", L"99999999999-01dd8779603e9b68.kopie"})
+    EXPECT_FALSE(OwnerOfRecoveryFile(other)) << other;
 }
 
 // A whole mark and an OEM script are read in BrindleEdit's own tests.

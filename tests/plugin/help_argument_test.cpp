@@ -7,16 +7,18 @@
 namespace plugin {
 namespace {
 
-TEST(HelpArgument, OneBackslashBetweenDirectoryAndTopic) {
+TEST(HelpArgument, EachCommandsTopicWithOneBackslashBetweenDirectoryAndTopic) {
   struct Case {
-    std::string directory, expected;
+    std::string directory, word, expected;
   };
   const Case cases[] = {
-      {"C:\\Eigene Dateien", "C:\\Eigene Dateien\\Hilfe.chm::/title.htm"},  // never quoted
-      {"D:\\", "D:\\Hilfe.chm::/title.htm"},  // a drive root gets no second one
-      {"", "Hilfe.chm::/title.htm"},  // unreadable directory: the topic alone
+      {"C:\\Eigene Dateien", "title", "C:\\Eigene Dateien\\Hilfe.chm::/title.htm"},  // never quoted
+      {"D:\\", "chkdsk", "D:\\Hilfe.chm::/chkdsk.htm"},  // a drive root gets no second one
+      {"", "color", "Hilfe.chm::/color.htm"},  // unreadable directory: the topic alone
+      {"C:\\", "echo", "C:\\Hilfe.chm::/echo.htm"},
+      {"C:\\", "xcopy", "C:\\Hilfe.chm::/xcopy.htm"},
   };
-  for (const Case& c : cases) EXPECT_EQ(HelpArgument(c.directory, HelpTopic("title")), c.expected);
+  for (const Case& c : cases) EXPECT_EQ(HelpArgument(c.directory, HelpTopic(c.word)), c.expected);
 }
 
 // The viewer's command line with a blank in its argument is the context

@@ -14,6 +14,7 @@
 #include "tests/support/library_host.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
+#include "tests/support/window_search.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ TEST(Library, AWindowThatCannotBeOpenedGivesEmptyTextAtOnce) {
   LoadedLibrary library;
   for (const CommandDialog& kind : Dialogs) {
     refusedClasses.clear();
-    const int windowsBefore = CountResources().windows;
+    const int windowsBefore = ProcessWindows();
     HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     const ULONGLONG start = GetTickCount64();
@@ -121,10 +122,33 @@ TEST(Library, AWindowThatCannotBeOpenedGivesEmptyTextAtOnce) {
     ASSERT_NE(text, nullptr) << kind.title;
     EXPECT_STREQ(text, "") << kind.title;
     EXPECT_LT(elapsed, 2000u) << kind.title;
-    EXPECT_EQ(CountResources().windows, windowsBefore) << kind.title;
+    EXPECT_EQ(ProcessWindows(), windowsBefore) << kind.title;
     ASSERT_EQ(refusedClasses.size(), 1u) << kind.title;
     EXPECT_FALSE(ClassRegistered(library.Module(), refusedClasses.front().c_str())) << kind.title;
   }
+}
+
+// A start-up that cannot make its drawing tools, in a host whose process
+// holds every GDI object it may have (and then all but one: the brush is
+// made, the pen is not), undoes itself: LoadLibrary returns null, nothing
+// of the load stays, the host goes on; once objects are free, it loads.
+TEST(Library, AStartUpThatCannotCompleteFailsTheLoadCleanly) {
+  std::vector<HGDIOBJ> held;
+  while (HGDIOBJ brush = CreateSolidBrush(RGB(1, 2, 3))) held.push_back(brush);
+  const std::size_t all = held.size();
+  for (const int free : {0, 1}) {
+    for (int i = 0; i < free; ++i, held.pop_back()) DeleteObject(held.back());
+    const ResourceCounts before = CountResources();
+    EXPECT_EQ(LoadLibraryA("Brindlework.dll"), nullptr) << free << " free";
+    EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr) << free << " free";
+    ExpectAsBefore(before, CountResources(), 4096, std::to_string(free) + " free");
+    while (HGDIOBJ brush = CreateSolidBrush(RGB(1, 2, 3))) held.push_back(brush);
+    EXPECT_EQ(held.size(), all) << "the start-up's brush given back, " << free << " free";
+  }
+  for (HGDIOBJ object : held) DeleteObject(object);
+  LoadedLibrary library;
+  ASSERT_NE(library.Module(), nullptr);
+  EXPECT_EQ(library.Call(Echo, [](HWND dialog) { ClickGadget(dialog, Echo.add); }).text, "echo.");
 }
 
 // Whatever the dialogs did, a load and unload leave nothing behind: no

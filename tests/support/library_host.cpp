@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <thread>
+#include <utility>
 
 #include "tests/support/user_input.h"
 
@@ -19,9 +19,23 @@ CommandProcedure LoadedLibrary::Procedure(const char* name) const {
   return reinterpret_cast<CommandProcedure>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
 }
 
+UserThread::UserThread(std::function<void()> work)
+    : work_(std::move(work)), thread_(CreateThread(nullptr, 0, Run, this, 0, nullptr)) {}
+
+DWORD WINAPI UserThread::Run(LPVOID self) {
+  static_cast<UserThread*>(self)->work_();
+  return 0;
+}
+
+UserThread::~UserThread() {
+  WaitForSingleObject(thread_, INFINITE);
+  CloseHandle(thread_);
+}
+
 CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user) {
-  std::thread userThread([&] {
+  CommandResult result;
+  UserThread userThread([&] {
     HWND dialog = WaitForDialog(title);
     if (!dialog) {
       ADD_FAILURE() << "no window titled " << title << " appeared";
@@ -33,11 +47,9 @@ CommandResult CallWithUser(const std::function<const char*()>& procedure, const 
       PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
   });
-  CommandResult result;
   result.pointer = procedure();
   result.text = result.pointer ? result.pointer : "";
-  userThread.join();
-  return result;
+  return result;  // once the user is done
 }
 
 void ClickGadget(HWND dialog, int gadget) {

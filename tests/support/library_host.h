@@ -30,6 +30,24 @@ struct CommandResult {
   std::string text;               // copied at once, as a host must
 };
 
+// Runs `work` on a thread of its own and waits for it at the end of the
+// scope. A system thread, not std::thread: the C++ runtime's threads
+// (winpthreads) keep one more kernel handle now and then, after some
+// hundred threads or after the first (seen with Wine 8), which a leak
+// count would take for the library's.
+class UserThread {
+ public:
+  explicit UserThread(std::function<void()> work);
+  ~UserThread();
+  UserThread(const UserThread&) = delete;
+  UserThread& operator=(const UserThread&) = delete;
+
+ private:
+  static DWORD WINAPI Run(LPVOID self);
+  std::function<void()> work_;
+  HANDLE thread_;
+};
+
 // Calls `procedure` and, once a window titled `title` shows, runs `user` on
 // another thread with that window. A dialog still open after `user` is done
 // is a test failure; it is then closed so that the call returns.

@@ -2,6 +2,15 @@
 
 namespace support {
 
+void PrintTo(const RecordedEvent& e, std::ostream* out) {
+#define BRINDLE_NAME_OF(name, number, text) if (wanted == number) return text;
+  auto kind = [](int wanted) -> std::string { BRINDLE_EVENT_KINDS(BRINDLE_NAME_OF) return std::to_string(wanted); };
+  auto type = [](int wanted) -> std::string { BRINDLE_EVENT_TYPES(BRINDLE_NAME_OF) return std::to_string(wanted); };
+#undef BRINDLE_NAME_OF
+  *out << kind(e.kind);
+  if (e.kind == toolkit::event::Gadget) *out << " " << e.gadget << " " << type(e.type);
+}
+
 std::vector<RecordedEvent> PumpEvents(int quietMs) {
   std::vector<RecordedEvent> events;
   // A bound, so that a window that never goes quiet fails instead of hanging.

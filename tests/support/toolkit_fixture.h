@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "toolkit/dialog.h"
-#include "toolkit/event_names.h"
 
 namespace support {
 
@@ -19,10 +18,9 @@ struct RecordedEvent {
   bool operator==(const RecordedEvent&) const = default;
 };
 
-// Prints a recorded sequence by name when a comparison fails.
-inline void PrintTo(const RecordedEvent& e, std::ostream* out) {
-  *out << toolkit::DescribeEvent(e.kind, e.gadget, e.type);
-}
+// Prints a recorded event by its names when a comparison fails: "close",
+// "gadget 3 pressed" rather than "13100 3 0".
+void PrintTo(const RecordedEvent& e, std::ostream* out);
 
 // Runs the toolkit's wait until no message came for `quietMs`, and returns
 // the events it reported, without the ones that every repaint and

@@ -113,6 +113,7 @@ void Clicks(POINT screen, bool rightButton, int count) {
 }  // namespace
 
 void ClickAt(POINT screen, bool rightButton) { Clicks(screen, rightButton, 1); }
+void ClicksAt(POINT screen, int count) { Clicks(screen, false, count); }
 
 void Click(HWND window) {
   static int next = 0;

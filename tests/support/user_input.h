@@ -39,6 +39,8 @@ void Click(HWND window);
 // Two quick clicks at the centre of a window, with the left or right button.
 void DoubleClick(HWND window, bool rightButton = false);
 void ClickAt(POINT screen, bool rightButton = false);  // a right click with rightButton
+// `count` quick left clicks at a screen point: 2 a double, 3 a triple click.
+void ClicksAt(POINT screen, int count);
 // Drags a window by its caption by (dx, dy), each step once the window's
 // thread has taken the one before; whether the window arrived there.
 bool DragCaption(HWND window, int dx, int dy);

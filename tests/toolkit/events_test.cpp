@@ -63,7 +63,7 @@ TEST_F(WindowEvents, WaitLimitsAndOtherMessages) {
 class Keyboard : public ToolkitTest {
  protected:
   // In creation order: label 1, field 2, frame 5, check box 6, disabled
-  // button 7, editable combo box 8, button 3.
+  // button 7, combo box 8, button 3.
   void SetUp() override {
     ToolkitTest::SetUp();
     toolkit::CreateTextLabel(1, 10, 10, 100, 20, "Text:", 0);
@@ -72,16 +72,15 @@ class Keyboard : public ToolkitTest {
     toolkit::CreateCheckBox(6, 10, 55, 100, 20, "/f", 0);
     toolkit::CreateButton(7, 120, 55, 100, 20, "aus", 0);
     toolkit::DisableGadget(7, 1);
-    toolkit::CreateComboBox(8, 10, 85, 120, 21, toolkit::gadget_flag::Editable);
+    toolkit::CreateComboBox(8, 10, 85, 120, 21, 0);
     toolkit::CreateButton(3, 150, 150, 100, 20, "Hinzufügen", 0);
     PumpEvents();
   }
 
-  // The gadget that has the focus (the combo box for its text field), or -1.
+  // The gadget that has the focus, or -1.
   int Focused() {
-    for (HWND focus = GetFocus(); focus; focus = GetParent(focus))
-      if (GetParent(focus) == handle_) return GetDlgCtrlID(focus);
-    return -1;
+    HWND focus = GetFocus();
+    return focus && GetParent(focus) == handle_ ? GetDlgCtrlID(focus) : -1;
   }
 
   std::vector<int> Walk(int presses, std::initializer_list<WORD> modifiers) {

@@ -135,7 +135,7 @@ TEST_F(FolderTrees, ADriveReadInVainIsReadAgainWhenLedTo) {
   // I: is a hard disk whose folder is missing; Z: is the whole Linux tree.
   std::string medium = std::string("Z:") + drives + "/missing";
   std::replace(medium.begin(), medium.end(), '/', '\\');
-  MakeTree(toolkit::tree_flag::FoldersOnly | toolkit::tree_flag::NoNotReadyNotice);
+  MakeTree(toolkit::tree_flag::FoldersOnly);  // the notice shows, and goes with the next text
   toolkit::SetGadgetText(Tree, "I:\\Ordner\\");
   EXPECT_EQ(toolkit::GetGadgetText(Tree), "");
   ASSERT_TRUE(CreateDirectoryA(medium.c_str(), nullptr) && CreateDirectoryA((medium + "\\Ordner").c_str(), nullptr));
