@@ -34,7 +34,7 @@ test: setup
 	@$(step) end
 
 # The soak at full length, 1,000 calls over the five dialogs in one process,
-# against each build this machine runs (make test runs it with 120 calls).
+# against each build this machine runs (make test runs it with 144 calls).
 soak: BRINDLE_TEST_STEPS = $(BUILD)/soak-steps.txt
 soak: setup
 	@$(step) begin

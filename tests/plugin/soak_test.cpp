@@ -1,9 +1,9 @@
 // Hours of use in one host process, compressed: many calls spread over the
-// five dialogs, each driven to a result, then the library unloaded. What the
+// dialogs, each driven to a result, then the library unloaded. What the
 // process holds afterwards is what it held before.
 //
 // BRINDLE_SOAK_CALLS sets the number of calls: `make soak` makes 1,000,
-// `make test` 120 by default. Each half of 60 has every dialog with every
+// `make test` 144 by default. Each half of 72 has every dialog with every
 // ending four times, so a window, handle, thread, heap byte or drawing
 // object lost by any one of them shows in either; the thousand also find
 // what is lost more rarely.
@@ -26,24 +26,25 @@
 namespace {
 
 using support::Dialogs;
+constexpr int Kinds = static_cast<int>(std::size(Dialogs));
 
 enum class Ending { Add, Cancel, CloseBox };
-Ending EndingOf(int call) { return static_cast<Ending>((call / 5) % 3); }
+Ending EndingOf(int call) { return static_cast<Ending>((call / Kinds) % 3); }
 
-// Call n works Dialogs[n % 5]: chkdsk, color, echo, title, xcopy.
+// Call n works Dialogs[n % 6]: chkdsk, color, echo, title, xcopy, robocopy.
 std::string Expected(int call) {
   if (EndingOf(call) != Ending::Add) return "";
   const char* const lines[] = {"chkdsk C: /f", "color 9F", "echo Zeile ", "title Fenster ",
-                               "xcopy \"C:\\*.*\" \"\" /D /E /V /Q /H /R /Y"};
-  const int kind = call % 5;
+                               "xcopy \"C:\\*.*\" \"\" /D /E /V /Q /H /R /Y", "robocopy C:\\ D:\\"};
+  const int kind = call % Kinds;
   return lines[kind] + (kind == 2 || kind == 3 ? std::to_string(call) : std::string());
 }
 
 // The user's side of one call: fill the dialog in as its command needs and
 // end it the way the call number says.
 void Work(int call, HWND dialog) {
-  const support::CommandDialog& kind = Dialogs[call % 5];
-  switch (call % 5) {
+  const support::CommandDialog& kind = Dialogs[call % Kinds];
+  switch (call % Kinds) {
     case 0: SendMessageA(GetDlgItem(dialog, 4), BM_CLICK, 0, 0); break;  // /f
     case 2: support::SetControlText(dialog, support::TextField, "Zeile " + std::to_string(call)); break;
     case 3:
@@ -51,6 +52,10 @@ void Work(int call, HWND dialog) {
       support::WaitUntil([&] { return support::Enabled(dialog, kind.add); });
       break;
     case 4: support::Select(GetDlgItem(dialog, 1), support::DriveEntry(GetDlgItem(dialog, 1), 'C')); break;
+    case 5:
+      support::Select(GetDlgItem(dialog, 2), support::DriveEntry(GetDlgItem(dialog, 2), 'C'));
+      support::Select(GetDlgItem(dialog, 4), support::DriveEntry(GetDlgItem(dialog, 4), 'D'));
+      break;
     default: break;
   }
   switch (EndingOf(call)) {
@@ -68,7 +73,7 @@ constexpr int WarmUpCalls = 15;  // the class names are kept from the call after
 void RunCalls(const support::LoadedLibrary& library, int first, int count, ClassNames* classNames) {
   support::UserThread user([&] {
     for (int call = first; call < first + count; ++call) {
-      HWND dialog = support::WaitForDialog(Dialogs[call % 5].title);
+      HWND dialog = support::WaitForDialog(Dialogs[call % Kinds].title);
       if (!dialog) return;
       if (classNames) GetClassNameA(dialog, (*classNames)[call - WarmUpCalls].data(), 64);
       Work(call, dialog);
@@ -76,16 +81,16 @@ void RunCalls(const support::LoadedLibrary& library, int first, int count, Class
     }
   });
   for (int call = first; call < first + count; ++call) {
-    const std::string text = library.Procedure(Dialogs[call % 5].procedure)();
+    const std::string text = library.Procedure(Dialogs[call % Kinds].procedure)();
     if (text != Expected(call)) ADD_FAILURE() << "call " << call << " gave '" << text << "'";
   }
 }
 
-TEST(Soak, ManyCallsOverTheFiveDialogsLeaveTheProcessAsItWas) {
+TEST(Soak, ManyCallsOverTheDialogsLeaveTheProcessAsItWas) {
   if (GetDriveTypeA("D:\\") != DRIVE_FIXED) GTEST_SKIP() << "needs the test drives (scripts/test-drives.sh)";
   char asked[16] = {};
   GetEnvironmentVariableA("BRINDLE_SOAK_CALLS", asked, sizeof asked);
-  const int calls = std::atoi(asked) >= 30 ? std::atoi(asked) / 2 * 2 : 120;
+  const int calls = std::atoi(asked) >= 36 ? std::atoi(asked) / 2 * 2 : 144;
   ClassNames classNames(static_cast<std::size_t>(calls));
   HINSTANCE module = nullptr;
   support::ResourceCounts beforeLoad, start, middle, end, afterUnload;
