@@ -101,7 +101,7 @@ soak-wine64: build-windows64
 test-64bit-only: build-windows64
 	@$(step) run "64-bit-only path with the demo" scripts/check-64bit-only.sh
 
-# The scripted demo even with a display: all five dialogs and the editor, screenshots in build/screenshots/.
+# The scripted demo even with a display: all six dialogs and the editor, screenshots in build/screenshots/.
 demo: setup
 	@$(MAKE) --no-print-directory build-$$(scripts/machine.sh main-build)
 	scripts/wine-session.sh $$(scripts/machine.sh runs-32bit || echo --win64) --xvfb scripts/demo.sh

@@ -4,6 +4,7 @@
 // ticked and greyed; boxes that exclude each other take turns. A line
 // "Hinzufügen" refuses, and what a line will delete, are said in the line
 // above the buttons.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -113,8 +114,10 @@ class RobocopyDialog final : public plugin::CommandDialog {
     for (std::size_t option = 0; option < OptionCount; ++option) {
       const GroupFrame& frame = GroupFrames[static_cast<std::size_t>(Options[option].group)];
       const int index = placed[static_cast<std::size_t>(Options[option].group)]++;
-      CreateOption(option, {frame.x + 6 + (index / frame.rows) * frame.columnWidth,
-                            frame.y + FrameHeader + (index % frame.rows) * RowStep, frame.columnWidth - 4});
+      // The last sub-column ends inside the frame's right edge.
+      const int x = frame.x + 6 + (index / frame.rows) * frame.columnWidth;
+      const int width = std::min(frame.columnWidth - 4, frame.x + frame.width - 6 - x);
+      CreateOption(option, {x, frame.y + FrameHeader + (index % frame.rows) * RowStep, width});
     }
     toolkit::CreateTextLabel(LogFileLabel, 178, 346 + FrameHeader + 4 * RowStep + 2, 84, 15, "Protokolldatei:", 0);
     CreateField(LogFileField, 264, 346 + FrameHeader + 4 * RowStep, 350, LogFileTip);

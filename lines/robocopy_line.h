@@ -27,7 +27,8 @@ enum class Value {
 };
 
 // The dialog's options in their order: the group they stand in, the switch
-// as the line writes it ("/LEV:" with its colon), the caption after it,
+// as the line writes it ("/LEV:" with its colon), the caption after it (a
+// number's unit; none beside a list of names, whose field follows),
 // what it takes, its balloon tooltip and its meaning in the editor's words.
 struct Option {
   int group;

@@ -45,6 +45,17 @@ Warning ResultWarning(Wording label) {
                                     "schief: prüfen Sie mit if errorlevel 8.")};
 }
 
+Warning QuoteWarning(const Argument& word, std::string_view where) {
+  Wording explanation("robocopy erhält ein Anführungszeichen im Namen: aus ");
+  explanation.Quote(word.written).Words(" wird ").Quote(word.text).Words(".");
+  const bool escaped = word.written.find("\\\"") != std::string::npos;
+  if (escaped)
+    explanation.Words(" Ein \\ vor einem Anführungszeichen gilt als Anführungszeichen im Namen: schreiben Sie den "
+                      "Ordner ohne \\ am Ende („C:\\Daten“) oder den Stamm eines Laufwerks ohne "
+                      "Anführungszeichen (D:\\).");
+  return {Wording(escaped ? "\\\" im " : "\" im ").Words(where), std::move(explanation)};
+}
+
 Wording Explain(const CommandLine& line) {
   const std::vector<Argument> arguments = Arguments(line);
   std::vector<const Argument*> folders;
@@ -63,7 +74,9 @@ Wording Explain(const CommandLine& line) {
     }
   }
   Wording explanation("robocopy: kopiert ");
-  if (folders.size() < 2) return explanation.Words("nichts: Quelle und Ziel fehlen").Append(options);
+  if (folders.empty()) return explanation.Words("nichts: Quelle und Ziel fehlen").Append(options);
+  if (folders.size() == 1)
+    return explanation.Words("nichts aus ").Quote(folders[0]->text).Words(": das Ziel fehlt").Append(options);
   explanation.Words("aus ").Quote(folders[0]->text).Words(" nach ").Quote(folders[1]->text);
   if (folders.size() > 2) {
     explanation.Words(" die Dateien");
@@ -84,13 +97,10 @@ void Warn(const CommandLine& line, Warnings& warnings) {
     } else if (!names) {
       folders.push_back(&word);
     }
-    // "C:\Daten\" ends in a backslash that robocopy reads as a quote.
-    if (word.written.ends_with("\\\"") && word.text.find('"') != std::string::npos)
-      warnings.push_back({Wording("\\\" im Ordner"),
-                          Wording("robocopy liest \\ vor einem schließenden Anführungszeichen als Anführungszeichen im "
-                                  "Namen: aus ").Quote(word.written).Words(" wird ").Quote(word.text).Words(
-                                  ". Schreiben Sie den Ordner ohne \\ am Ende („C:\\Daten“) oder den Stamm eines "
-                                  "Laufwerks ohne Anführungszeichen (D:\\).")});
+    // "C:\Daten\" ends in a backslash that robocopy reads as a quote, and
+    // the argument runs on into the next; no name holds a quote.
+    if (word.text.find('"') != std::string::npos)
+      warnings.push_back(QuoteWarning(word, word.text.starts_with('/') ? "Namen" : "Ordner"));
   }
   const std::string target = folders.size() > 1 ? folders[1]->text : std::string();
   if (deletesTarget && IsDriveRoot(target))
@@ -137,11 +147,15 @@ void WarnAfter(std::string_view next, Warnings& warnings) {
     if (operation.starts_with("==")) value = operation.substr(2), operation = "==";
     else if (i + 2 < words.size()) operation = words[i + 1], value = words[i + 2];
     const int level = number(value);
+    // A test for equality holds a success for a failure only at 0 ("equ 0"
+    // misses 1 to 7); an order only where it does not part 7 from 8.
+    const bool equality = operation == "==" || EqualIgnoringCase(operation, "equ") ||
+                          EqualIgnoringCase(operation, "neq");
     const bool atEight = (EqualIgnoringCase(operation, "geq") && level == 8) ||
                          (EqualIgnoringCase(operation, "gtr") && level == 7) ||
                          (EqualIgnoringCase(operation, "lss") && level == 8) ||
                          (EqualIgnoringCase(operation, "leq") && level == 7);
-    wrong = level >= 0 && level < 8 && !atEight;
+    wrong = equality ? level == 0 : level >= 0 && level < 8 && !atEight;
   }
   if (wrong) warnings.push_back(ResultWarning(Wording("Ergebnis von robocopy")));
 }

@@ -78,9 +78,9 @@ constexpr std::array<Option, OptionCount> Table = {{
      "/MAXAGE:n übergeht Dateien, die älter als n Tage sind."},
     {2, {"/MINAGE:", "", "nur Dateien, die mindestens {} Tage alt sind"}, Number, "Tage",
      "/MINAGE:n übergeht Dateien, die jünger als n Tage sind."},
-    {2, {"/XF", "übergeht die Dateien"}, Names, "Dateien:",
+    {2, {"/XF", "übergeht die Dateien"}, Names, "",
      "/XF übergeht Dateien mit diesen Namen oder Mustern, durch Leerzeichen getrennt, etwa *.tmp *.bak."},
-    {2, {"/XD", "übergeht die Ordner"}, Names, "Ordner:",
+    {2, {"/XD", "übergeht die Ordner"}, Names, "",
      "/XD übergeht Ordner mit diesen Namen oder Pfaden, durch Leerzeichen getrennt; Namen mit Leerzeichen in "
      "Anführungszeichen."},
 

@@ -17,6 +17,6 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 CI=true scripts/run.sh 2>&1 | tee "$log"
 grep -q '^demo: the 64-bit build' "$log" || fail "the demo did not run on the 64-bit build"
-for command in echo title chkdsk color xcopy; do
+for command in echo title chkdsk color xcopy robocopy; do
   grep -q "^$command: *$command " "$log" || fail "the demo gave no $command line"
 done

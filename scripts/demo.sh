@@ -1,6 +1,6 @@
 #!/bin/bash
 # The demo, inside a running Wine session: a scripted user fills in each of
-# the five dialogs, the command lines they returned are printed and put
+# the six dialogs, the command lines they returned are printed and put
 # into a script, BrindleEdit shows that script, and the user edits its
 # color line there (Ctrl+E). Screenshots of every dialog, of the edit and
 # of the editor go to build/screenshots/.
@@ -11,12 +11,12 @@ mkdir -p "$shots"
 
 echo "demo: the $([ "$(basename "$BRINDLE_WINDOWS_BUILD")" = windows64 ] && echo 64 || echo 32)-bit build, $BRINDLE_WINDOWS_BUILD" >&2
 lines=()
-for command in echo title chkdsk color xcopy; do
+for command in echo title chkdsk color xcopy robocopy; do
   line=$("$root/scripts/scripted-user.sh" "$command")
   line=${line%$'\r'}  # brindle.exe ends its line as Windows does
   lines+=("$line")
   # The library's text is code page 1252.
-  printf '%-8s%s\n' "$command:" "$(printf '%s' "$line" | iconv -f CP1252 -t UTF-8)"
+  printf '%-10s%s\n' "$command:" "$(printf '%s' "$line" | iconv -f CP1252 -t UTF-8)"
 done
 
 # The script in the console's code page (437 in this prefix's locale), as
@@ -48,8 +48,10 @@ for _ in $(seq 50); do
   [ "$edited" != "${lines[3]}" ] && break
   sleep 0.1
 done
-printf '%-8s%s -> %s\n' "edit:" "${lines[3]}" "$edited"
-xdotool key ctrl+End Up  # the caret on the xcopy line: the status line explains it
+printf '%-10s%s -> %s\n' "edit:" "${lines[3]}" "$edited"
+# The caret on the robocopy line: the status line warns that /MIR deletes
+# in the target and explains the line switch by switch.
+xdotool key ctrl+End Up
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/brindleedit.png"

@@ -9,7 +9,19 @@ command=$1
 shots=$root/build/screenshots
 mkdir -p "$shots"
 output=$(mktemp)
-trap 'rm -f "$output"' EXIT
+made=()  # what this script made for the dialog, removed again at the end
+trap 'rm -f "$output"; for made_here in "${made[@]}"; do rm -rf "$made_here"; done' EXIT
+
+# robocopy copies folders: a source with two files and an empty target, in
+# C:\Demo, which sorts first among C:'s folders.
+if [ "$command" = robocopy ]; then
+  demo=$WINEPREFIX/drive_c/Demo
+  [ ! -e "$demo/Daten" ] && [ ! -e "$demo/Sicherung" ] || { echo "scripted-user: $demo holds Daten or Sicherung" >&2; exit 1; }
+  if [ -e "$demo" ]; then made+=("$demo/Daten" "$demo/Sicherung"); else made+=("$demo"); fi
+  mkdir -p "$demo/Daten" "$demo/Sicherung"
+  printf 'Brief\r\n' >"$demo/Daten/Brief.txt"
+  printf 'Tabelle\r\n' >"$demo/Daten/Tabelle.csv"
+fi
 
 cd "$BRINDLE_WINDOWS_BUILD"
 host=
@@ -101,6 +113,25 @@ case $command in
     import -window root -crop "700x${frame_height}+${frame_x}+${frame_y}" +repage "$shots/xcopy-tooltip.png"
     echo "screenshot: $shots/xcopy-tooltip.png" >&2
     click 282 458  # "Hinzufügen"
+    ;;
+  robocopy)
+    find_dialog Robocopy 630 506
+    click 64 50    # source tree: drive C:
+    xdotool key --delay 150 Right Right Right Right  # opened, C:\Demo, opened, C:\Demo\Daten
+    click 373 50   # target tree: drive C:
+    xdotool key --delay 150 Right Right Right Right Down  # ... C:\Demo\Sicherung
+    click 40 249   # /MIR: /E, /PURGE and /S show ticked and greyed
+    click 70 353   # the /R: field: typing ticks its box
+    xdotool type --delay 20 '3'
+    click 70 369   # /W:
+    xdotool type --delay 20 '5'
+    click 400 434  # "Protokolldatei:": typing ticks /LOG:
+    xdotool type --delay 20 'C:\Demo\sicherung.log'
+    click 340 369  # /NP
+    xdotool mousemove $((frame_x + border + 315)) $((frame_y + caption + 500))  # off the tooltips
+    sleep 0.5
+    screenshot
+    click 485 485  # "Hinzufügen"
     ;;
   *)
     echo "scripted-user: unknown command $command" >&2

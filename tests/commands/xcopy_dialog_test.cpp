@@ -75,7 +75,7 @@ class XcopyDialog : public ::testing::Test {
   void TearDown() override {
     RemoveTree(L"\\\\?\\C:\\Daten");
     RemoveTree(L"\\\\?\\D:\\Sicherung");
-    RemoveDirectoryA("D:\\Neu");
+    RemoveTree(L"\\\\?\\D:\\Neu");
   }
   std::string Xcopy(const std::function<void(HWND)>& user) { return library_.Call(support::Xcopy, user).text; }
   LoadedLibrary library_;

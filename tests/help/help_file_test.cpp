@@ -76,6 +76,7 @@ TEST(HelpFile, OpensOnTheStartPageAndListsEveryPageWithItsTitle) {
       {"echo.htm", "echo – Text ausgeben"},
       {"title.htm", "title – Fenstertitel setzen"},
       {"xcopy.htm", "xcopy – Dateien und Ordner kopieren"},
+      {"robocopy.htm", "robocopy – Ordner kopieren und spiegeln"},
       {"brindleedit.htm", "BrindleEdit – der Skript-Editor"},
       {"brindle.htm", "brindle.exe – die Dialoge von der Eingabeaufforderung"},
       {"zeilen.htm", "Zeilen bearbeiten"},
@@ -92,6 +93,7 @@ TEST(HelpFile, OpensOnTheStartPageAndListsEveryPageWithItsTitle) {
   }
   EXPECT_NE(index.find("\"Local\" value=\"brindleedit.htm\""), std::string::npos);
   EXPECT_NE(index.find("\"Local\" value=\"brindle.htm\""), std::string::npos);
+  EXPECT_NE(index.find("\"Local\" value=\"robocopy.htm"), std::string::npos);
   EXPECT_EQ(start.find("chcp 1252</code>)"), std::string::npos) << "the start page no longer advises chcp 1252";
 }
 

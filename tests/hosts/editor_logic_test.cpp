@@ -81,6 +81,8 @@ TEST(CommandExplanation, EachCommandAndSwitch) {
        L"hängt das Protokoll an C:\\Log Dateien\\r.txt an; /XD übergeht die Ordner „Temp“ „Alte Daten“; /COPY:DAT kopiert "
        L"von den Dateien die Angaben DAT (D Daten, A Attribute, T Zeiten, S Rechte, O Besitzer, U Überwachung); "
        L"„/zz“ unbekannt"},
+      {L"robocopy D:\\Daten /E", L"robocopy: kopiert nichts aus „D:\\Daten“: das Ziel fehlt; /E mit allen Unterordnern, "
+                                  L"auch leeren"},
       {L"echoes", L""},
       {L"rem echo x", L""},
   };
@@ -114,6 +116,8 @@ TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
       {L"robocopy C:\\Daten D:\\ /PURGE || exit /b 1", L"löscht auf ganz D:\\||| nach robocopy"},
       {L"robocopy \"C:\\Daten\\\" \"D:\\\" /E && echo fertig", L"\\\" im Ordner|&& nach robocopy"},
       {L"robocopy \"C:\\Daten\\\\\" D:\\ /E", L""},
+      {L"robocopy \"C:\\Daten\\\" D:\\Sicherung /MIR", L"\\\" im Ordner"},
+      {L"robocopy C:\\Daten D:\\Sicherung /LOG:\"C:\\Logs\\\" /NP", L"\\\" im Namen"},
   };
   // The line before: a test of robocopy's result only at 8 tells success from failure.
   const std::pair<const wchar_t*, const wchar_t*> afterRobocopy[] = {
@@ -123,6 +127,8 @@ TEST(CommandWarnings, WhereCmdReadsTheLineOtherwise) {
       {L"if %ERRORLEVEL%==0 echo nichts", L"Ergebnis von robocopy"},
       {L"if %errorlevel% geq 8 exit /b 1", L""},
       {L"if %errorlevel% gtr 7 exit /b 1", L""},
+      {L"if %errorlevel% equ 1 echo kopiert", L""},
+      {L"if %errorlevel% gtr 3 exit /b 1", L"Ergebnis von robocopy"},
       {L"echo fertig", L""},
   };
   for (const auto& [line, expected] : afterRobocopy) {

@@ -11,7 +11,11 @@
 
 namespace support {
 
-inline constexpr DWORD PatienceMs = 5000;
+// How long a wait for a window or a condition lasts: long enough for a
+// busy machine (under a load of 7 on two cores Wine 8's folder chooser
+// once did not show its folder within 5 s); a test that passes waits only
+// as long as the thing takes.
+inline constexpr DWORD PatienceMs = 15000;
 
 // Polls `condition` until it holds or `timeoutMs` passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = PatienceMs);

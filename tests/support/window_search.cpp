@@ -69,8 +69,7 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder) {
     // selection made at once.
     const std::wstring path = folder, leaf = path.substr(path.rfind(L'\\') + 1);
     HWND tree = GetDlgItem(chooser, 14145);
-    ASSERT_TRUE(WaitUntil([&] {
-      SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+    const auto selected = [&] {
       wchar_t label[MAX_PATH] = {};
       TVITEMW item = {};
       item.mask = TVIF_TEXT | TVIF_HANDLE;
@@ -79,6 +78,12 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder) {
       item.cchTextMax = MAX_PATH;
       return item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) &&
              std::wstring(label).find(leaf) != std::wstring::npos;
+    };
+    // Each selection reads the folders on its way: given time to show before
+    // the next, so that a busy machine is not flooded with them.
+    ASSERT_TRUE(WaitUntil([&] {
+      SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+      return WaitUntil(selected, 1000);
     })) << "the chooser did not select the folder";
   }
   PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
