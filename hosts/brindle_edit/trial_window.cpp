@@ -21,6 +21,10 @@ constexpr int HeaderId = 101, ListingId = 102, StatusId = 103, CopyId = 104, Pre
 constexpr UINT FirstEntryMessage = WM_APP + 1, EndMessage = WM_APP + 2;
 constexpr UINT_PTR ProgressTimer = 1;
 constexpr UINT ProgressMs = 40;  // the listing grows at most 25 times a second, however fast it comes
+// Lines added to the listing at a time: an edit control lays out every line
+// it takes (Wine 8: about 0.1 ms each), and the window must answer its
+// user meanwhile. What comes faster waits for the next tick.
+constexpr std::size_t LinesPerTick = 1000;
 // A listing beyond this is counted whole, but the window shows its beginning.
 constexpr std::size_t ShownLines = 200'000;
 constexpr int Margin = 8, ButtonWidth = 100, ButtonHeight = 26;
@@ -235,18 +239,28 @@ void TrialWindow::TakeLine(std::wstring_view output) {
 void TrialWindow::ShowProgress() {
   std::wstring shown;
   AcquireSRWLockExclusive(&lock_);
-  shown.swap(pending_);
+  std::size_t end = 0;
+  for (std::size_t lines = 0; lines < LinesPerTick && end != std::wstring::npos; ++lines)
+    end = pending_.find(L'\n', end + (lines ? 1 : 0));
+  if (end == std::wstring::npos) {
+    shown.swap(pending_);
+  } else {
+    shown.assign(pending_, 0, end + 1);
+    pending_.erase(0, end + 1);
+  }
+  const bool more = !pending_.empty();
   const ListingTotals totals = totals_;
   ReleaseSRWLockExclusive(&lock_);
   if (!shown.empty()) Append(listing_, shown);
   if (running_)
     SetWindowTextW(status_, ((cancelled_ ? L"Wird abgebrochen … bisher " : L"Läuft … bisher ") + totals.Text()).c_str());
+  else if (!more)
+    KillTimer(window_, ProgressTimer);  // the run has ended, and the listing shows all it took
 }
 
 void TrialWindow::ShowEnd(DWORD exitCode) {
-  KillTimer(window_, ProgressTimer);
-  ShowProgress();
   running_ = false;
+  ShowProgress();  // the rest of the listing follows tick by tick
   const std::wstring totals = totals_.Text(), asking = reader_->Asking();
   std::wstring status;
   if (cancelled_) {
