@@ -153,7 +153,7 @@ std::optional<ListedEntry> ListingReader::TakeRobocopy(std::wstring_view line) {
     entry.label = Trimmed(classAndCount.substr(0, classAndCount.find_last_of(L' ') + 1));
     const std::wstring path(Trimmed(fields[2]));
     if (entry.label.starts_with(L"*EXTRA")) {
-      entry.kind = deletesExtras_ ? Kind::DeleteFolder : Kind::Extra;
+      entry.kind = deletesExtras_ ? Kind::DeleteFolder : Kind::ExtraFolder;
       entry.target = path;
     } else {
       folder_ = path;
@@ -208,7 +208,8 @@ std::wstring SizeText(unsigned long long bytes) {
 std::wstring ListingLine(const ListedEntry& entry, std::wstring_view command) {
   using Kind = ListedEntry::Kind;
   if (entry.kind == Kind::Message) return std::wstring(command) + L": " + entry.source;
-  std::wstring size = entry.kind == Kind::NewFolder || entry.kind == Kind::DeleteFolder ? L"Ordner"
+  std::wstring size = entry.kind == Kind::NewFolder || entry.kind == Kind::DeleteFolder || entry.kind == Kind::ExtraFolder
+                         ? L"Ordner"
                       : entry.size ? Grouped(*entry.size) + L" B"
                                    : L"?";
   if (size.size() < 17) size.insert(0, 17 - size.size(), L' ');

@@ -19,7 +19,8 @@ struct ListedEntry {
     NewFolder,     // a folder robocopy would make
     Delete,        // a file only in the target, which /MIR or /PURGE would delete
     DeleteFolder,  // a folder only in the target, deleted with all that is in it
-    Extra,         // a file or folder only in the target, which stays
+    Extra,         // a file only in the target, which stays
+    ExtraFolder,   // a folder only in the target, which stays
     Message,       // whatever else the command says: an error, a question
   };
   Kind kind = Kind::Message;
