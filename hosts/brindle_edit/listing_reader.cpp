@@ -146,6 +146,8 @@ std::optional<ListedEntry> ListingReader::TakeRobocopy(std::wstring_view line) {
     }
     const std::wstring_view file = name.substr(IsAbsolute(name) ? name.find_last_of(L'\\') + 1 : 0);
     entry.kind = !extra ? Kind::Copy : deletesExtras_ ? Kind::Delete : Kind::Extra;
+    // "Newer", "Older", "Changed", "Tweaked": the target has the file already.
+    entry.replaces = !extra && !StartsIgnoringCase(entry.label, L"New File");
     entry.target = InTarget(file);
     if (!extra) entry.source = folder_ + std::wstring(file);
   } else {
@@ -171,6 +173,7 @@ void ListingTotals::Add(const ListedEntry& entry) {
   using Kind = ListedEntry::Kind;
   if (entry.kind == Kind::Copy) {
     ++copies;
+    if (entry.replaces) ++replacements;
     copyBytes += entry.size.value_or(0);
   } else if (entry.kind == Kind::Delete) {
     ++deletions;
@@ -185,6 +188,8 @@ void ListingTotals::Add(const ListedEntry& entry) {
 
 std::wstring ListingTotals::Text() const {
   std::wstring text = Counted(copies, L"Datei würde kopiert", L"Dateien würden kopiert") + L" (" + SizeText(copyBytes) + L")";
+  if (replacements)
+    text += L", " + Grouped(replacements) + (replacements == 1 ? L" davon über eine vorhandene" : L" davon über vorhandene");
   if (deletions || deletedFolders) {
     text += L"; " + Counted(deletions, L"Datei", L"Dateien");
     if (deletedFolders) text += L" und " + Counted(deletedFolders, L"Ordner", L"Ordner") + L" mit allem darin";
@@ -214,7 +219,8 @@ std::wstring ListingLine(const ListedEntry& entry, std::wstring_view command) {
                                    : L"?";
   if (size.size() < 17) size.insert(0, 17 - size.size(), L' ');
   switch (entry.kind) {
-    case Kind::Copy: return size + L"  " + entry.source + L"  →  " + entry.target;
+    case Kind::Copy:
+      return size + (entry.replaces ? L"  ERSETZT " : L"  ") + entry.source + L"  →  " + entry.target;
     case Kind::NewFolder: return size + L"  neu: " + entry.target;
     case Kind::Delete: return size + L"  WIRD GELÖSCHT: " + entry.target;
     case Kind::DeleteFolder: return size + L"  WIRD GELÖSCHT, mit allem darin: " + entry.target;

@@ -27,6 +27,7 @@ struct ListedEntry {
   std::wstring source, target;  // a message's text is its source
   std::optional<unsigned long long> size;
   std::wstring label;  // robocopy's word for the file: "New File", "Newer"
+  bool replaces = false;  // a copy over a file the target has already
 };
 
 class ListingReader {
@@ -56,9 +57,10 @@ class ListingReader {
 };
 
 struct ListingTotals {
-  unsigned long long copies = 0, copyBytes = 0, deletions = 0, deletedFolders = 0, deletionBytes = 0, unsized = 0;
+  unsigned long long copies = 0, copyBytes = 0, replacements = 0, deletions = 0, deletedFolders = 0, deletionBytes = 0,
+                     unsized = 0;
   void Add(const ListedEntry& entry);
-  // "3 Dateien würden kopiert (1.234 Bytes); 1 Datei und 1 Ordner würden gelöscht (42 Bytes)"
+  // "3 Dateien würden kopiert (1.234 Bytes), 1 davon über eine vorhandene; 1 Datei und 1 Ordner würden gelöscht (42 Bytes)"
   std::wstring Text() const;
 };
 

@@ -222,10 +222,13 @@ void TrialWindow::TakeLine(std::wstring_view output) {
   // A question that nobody answers: it would be asked for ever.
   if (!reader_->Asking().empty()) process_.Cancel();
   if (!entry) return;
-  if (entry->kind == ListedEntry::Kind::Copy && !entry->size) {
+  // xcopy names neither a file's size nor whether the target has it already: the disk does.
+  if (entry->kind == ListedEntry::Kind::Copy && !plan_.robocopy) {
     WIN32_FILE_ATTRIBUTE_DATA file;
     if (GetFileAttributesExW(entry->source.c_str(), GetFileExInfoStandard, &file))
       entry->size = (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
+    const DWORD target = GetFileAttributesW(entry->target.c_str());
+    entry->replaces = target != INVALID_FILE_ATTRIBUTES && !(target & FILE_ATTRIBUTE_DIRECTORY);
   }
   const std::wstring shown = ListingLine(*entry, plan_.command) + L"\r\n";
   AcquireSRWLockExclusive(&lock_);

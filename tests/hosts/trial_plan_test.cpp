@@ -121,12 +121,12 @@ TEST(ListingReader, RobocopyFilesFoldersAndWhatMirrorDeletes) {
     const std::vector<std::wstring> expected = {
                          L"      1.572.864 B  C:\\Daten\\a.txt  →  D:\\Ziel\\a.txt", deleted, folder,
                          L"           Ordner  neu: D:\\Ziel\\Neu\\",
-                         L"          2.000 B  C:\\Daten\\Neu\\b.txt  →  D:\\Ziel\\Neu\\b.txt",
+                         L"          2.000 B  ERSETZT C:\\Daten\\Neu\\b.txt  →  D:\\Ziel\\Neu\\b.txt",
                          L"robocopy: ERROR 5 (0x00000005) Accessing Source Directory C:\\Daten\\Gesperrt\\"};
     EXPECT_EQ(shown, expected);
-    EXPECT_EQ(totals.Text(), mirror ? L"2 Dateien würden kopiert (1.574.864 Bytes (1,5 MB)); 1 Datei und 1 Ordner mit "
-                                      L"allem darin würden gelöscht (42 Bytes)"
-                                    : L"2 Dateien würden kopiert (1.574.864 Bytes (1,5 MB))");
+    EXPECT_EQ(totals.Text(), mirror ? L"2 Dateien würden kopiert (1.574.864 Bytes (1,5 MB)), 1 davon über eine vorhandene; 1 "
+                                      L"Datei und 1 Ordner mit allem darin würden gelöscht (42 Bytes)"
+                                    : L"2 Dateien würden kopiert (1.574.864 Bytes (1,5 MB)), 1 davon über eine vorhandene");
   }
 }
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -119,14 +118,15 @@ void RunInConsole(const std::wstring& line) {
   CloseHandle(nothing);
 }
 
-// The targets of the listing's copy lines ("size  source  →  target").
-std::set<std::wstring> ListedTargets(const std::wstring& listing) {
-  std::set<std::wstring> targets;
+// The targets of the listing's copy lines ("size  [ERSETZT ]source  →  target"),
+// each with whether it is marked as replacing a file the target has.
+std::map<std::wstring, bool> ListedTargets(const std::wstring& listing) {
+  std::map<std::wstring, bool> targets;
   std::wistringstream lines(listing);
   for (std::wstring line; std::getline(lines, line);) {
     if (line.ends_with(L'\r')) line.pop_back();
     const std::size_t arrow = line.find(L"  →  ");
-    if (arrow != std::wstring::npos) targets.insert(line.substr(arrow + 5));
+    if (arrow != std::wstring::npos) targets[line.substr(arrow + 5)] = line.find(L" B  ERSETZT ") != std::wstring::npos;
   }
   return targets;
 }
@@ -183,7 +183,8 @@ class TrialRun : public ::testing::Test {
 
 // Folders with files, subfolders, a hidden and a read-only file, names
 // with blanks and umlauts: each xcopy line's trial run lists exactly what
-// the same line, run afterwards, copies, and the listing's own count is the
+// the same line, run afterwards, copies, marks the files it copies over
+// ones the target has, and the listing's own count is the
 // sum (Wine 8's xcopy /L says "0 file(s)"). Nothing on disk changes.
 TEST_F(TrialRun, XcopyListsWhatTheLineThenCopies) {
   const std::wstring source = Folder + L"Quelle mit Blank\\";
@@ -223,7 +224,7 @@ TEST_F(TrialRun, XcopyListsWhatTheLineThenCopies) {
     ASSERT_NE(trial.window, nullptr) << i;
     ASSERT_TRUE(trial.WaitForStatus(L"Fertig: ")) << trial.Status();
     EXPECT_TRUE(WideText(trial.header).starts_with(L"Probelauf: nichts auf dem Datenträger wird geändert.\r\n"));
-    const std::set<std::wstring> listed = ListedTargets(WideText(trial.listing));
+    const std::map<std::wstring, bool> listed = ListedTargets(WideText(trial.listing));
     const std::wstring status = trial.Status();
     EXPECT_EQ(Snapshot(Folder), before) << "changed by the trial run of " << i;
 
@@ -232,11 +233,11 @@ TEST_F(TrialRun, XcopyListsWhatTheLineThenCopies) {
     if (const std::size_t at = real.find(L"%~dp0"); at != std::wstring::npos) real.replace(at, 5, Folder);
     const auto targetBefore = Snapshot(target);
     RunInConsole(real);
-    std::set<std::wstring> copied;
+    std::map<std::wstring, bool> copied;  // and whether it replaced a file
     for (const auto& [path, state] : Snapshot(target))
       if (!(GetFileAttributesW((target + path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) &&
           (!targetBefore.contains(path) || targetBefore.at(path) != state))
-        copied.insert(target + path);
+        copied[target + path] = targetBefore.contains(path);
     EXPECT_FALSE(copied.empty()) << i;
     EXPECT_EQ(listed, copied) << "line " << i + 1;
     const std::size_t count = copied.size();
