@@ -327,6 +327,7 @@ TEST_F(TrialRun, CancelEndsTheWholeRunAtOnce) {
   const TrialWindow trial = TrialOfLine(editor, 0);
   ASSERT_NE(trial.window, nullptr);
   ASSERT_TRUE(trial.WaitForStatus(L"Läuft … bisher ")) << trial.Status();
+  ASSERT_TRUE(support::WaitUntil([] { return LoggedProcesses().size() == 2; })) << "the stand-in and its child";
   EXPECT_EQ(support::WindowText(trial.stop), "&Abbrechen");
 
   const ULONGLONG clicked = GetTickCount64();

@@ -5,8 +5,8 @@
 // "ausgabe.txt" there holds after its first line, and ends with the exit
 // code that line starts with. The line's further numbers: how many new files
 // to list then, as robocopy lists them (a listing of any length), and 1 to
-// start a copy of itself that waits, and to wait too, instead of ending:
-// a process tree that only its end ends.
+// start a copy of itself that waits, before it writes anything, and to wait
+// too at the end instead of ending: a process tree that only its end ends.
 #include <windows.h>
 
 #include <cstdio>
@@ -52,13 +52,7 @@ int main() {
   char buffer[4096];
   for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) output.append(buffer, read);
   std::fclose(file);
-  Write(output);
-  std::string files;
-  for (long i = 1; i <= count; ++i) {
-    files += "\t    New File  \t\t      12\tdatei" + std::to_string(i) + ".txt\r\n";
-    if (files.size() > 60000 || i == count) Write(std::exchange(files, {}));
-  }
-  if (hold) {
+  if (hold) {  // the child first: a tree from the start
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring child = L"\"" + std::wstring(self) + L"\"" + Waiting;
@@ -69,7 +63,13 @@ int main() {
       CloseHandle(started.hThread);
       CloseHandle(started.hProcess);
     }
-    Sleep(INFINITE);
   }
+  Write(output);
+  std::string files;
+  for (long i = 1; i <= count; ++i) {
+    files += "\t    New File  \t\t      12\tdatei" + std::to_string(i) + ".txt\r\n";
+    if (files.size() > 60000 || i == count) Write(std::exchange(files, {}));
+  }
+  if (hold) Sleep(INFINITE);
   return code;
 }
