@@ -226,7 +226,7 @@ TEST_F(TrialRun, XcopyListsWhatTheLineThenCopies) {
     EXPECT_TRUE(WideText(trial.header).starts_with(L"Probelauf: nichts auf dem Datenträger wird geändert.\r\n"));
     const std::map<std::wstring, bool> listed = ListedTargets(WideText(trial.listing));
     const std::wstring status = trial.Status();
-    EXPECT_EQ(Snapshot(Folder), before) << "changed by the trial run of " << i;
+    ASSERT_EQ(Snapshot(Folder), before) << "changed by the trial run of " << i;
 
     // The line as it stands, in a console: the files it then copies.
     std::wstring real = line;
