@@ -16,7 +16,10 @@ std::string_view Switching(std::string_view text) {
 // than after "echo." : there it is printed as it stands.
 bool NeedsMark(std::string_view text) {
   const std::string_view left = text.substr(std::min(text.find_first_not_of(Blanks), text.size()));
-  return (!text.empty() && TrimmedBlanks(text).empty()) || !Switching(text).empty() || left.starts_with("/?");
+  // "echo.2>nul" writes 2 to nul; "echo 2>nul" would redirect stream 2.
+  const bool streamAfterBlank = text.size() >= 2 && text[0] >= '0' && text[0] <= '9' && (text[1] == '<' || text[1] == '>');
+  return (!text.empty() && TrimmedBlanks(text).empty()) || !Switching(text).empty() || left.starts_with("/?") ||
+         streamAfterBlank;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -118,11 +119,12 @@ TEST(Soak, ManyCallsOverTheDialogsLeaveTheProcessAsItWas) {
   // first few hundred calls (seen with Wine 8: a bitmap or three, a brush, a
   // pen and an extended pen, the same 207 at the end of every run), so the
   // second half is held closer: one object lost in every hundred calls
-  // exceeds that, one a call both halves. The second half may shrink (seen
-  // once: by 5, as Wine let go of some of its own), never grow.
+  // exceeds that, one a call both halves. Wine also lets go of some of its
+  // own for a while and makes them again (seen: 273, 268, 273), so the end
+  // is held against the most the process had before it.
   support::ExpectAsBefore(start, middle, 0, "the first half");
   support::ExpectAsBefore(middle, end, 0, "the second half");
-  EXPECT_LE(end.gdiDrawingObjects - middle.gdiDrawingObjects, 2);
+  EXPECT_LE(end.gdiDrawingObjects - std::max(start.gdiDrawingObjects, middle.gdiDrawingObjects), 2);
   EXPECT_EQ(GetModuleHandleA("Brindlework.dll"), nullptr) << "unloaded";
   // The shell and COM keep a few dozen bytes of a load that used them (seen: 60 to 80).
   support::ExpectAsBefore(beforeLoad, afterUnload, 128, "unloaded");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
 #include <utility>
 
 #include "tests/support/user_input.h"
@@ -32,6 +33,20 @@ UserThread::~UserThread() {
   CloseHandle(thread_);
 }
 
+namespace {
+
+// The system's dialogs (a folder chooser, a message box) of the dialog's
+// thread, other than the dialog itself.
+BOOL CALLBACK CloseSystemDialogs(HWND window, LPARAM dialog) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (window != reinterpret_cast<HWND>(dialog) && std::string(className) == "#32770")
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
 CommandResult CallWithUser(const std::function<const char*()>& procedure, const char* title,
                            const std::function<void(HWND dialog)>& user) {
   CommandResult result;
@@ -44,6 +59,10 @@ CommandResult CallWithUser(const std::function<const char*()>& procedure, const 
     user(dialog);
     if (!WaitForWindowGone(dialog)) {
       ADD_FAILURE() << "the dialog " << title << " is still open after the user's actions";
+      // A window it opened (a folder chooser, a message) is closed first: the
+      // dialog waits for it and would not close, and the test would hang.
+      EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), CloseSystemDialogs,
+                        reinterpret_cast<LPARAM>(dialog));
       PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
   });

@@ -62,11 +62,37 @@ std::string ChooserSelection(HWND chooser) {
   return Label(tree, Selected(tree));
 }
 
+namespace {
+
+// The item under `from` (searched through what is already listed) whose label
+// is `label`, or holds it in parentheses for a drive: "Daten (D:)".
+HTREEITEM Listed(HWND tree, HTREEITEM from, const std::string& label) {
+  for (HTREEITEM item = Next(tree, from, TVGN_CHILD); item; item = Next(tree, item, TVGN_NEXT)) {
+    const std::string text = Label(tree, item);
+    if (text == label || text.find("(" + label + ")") != std::string::npos) return item;
+    if (HTREEITEM found = Listed(tree, item, label)) return found;
+  }
+  return nullptr;
+}
+
+// The folder clicked in the chooser's tree, as a user does.
+void ClickListed(HWND tree, const std::string& path) {
+  const size_t cut = path.rfind('\\');
+  const std::string parent = path.substr(0, cut);
+  if (HTREEITEM parentItem = Listed(tree, nullptr, parent.substr(parent.rfind('\\') + 1))) {
+    Expand(tree, parentItem);
+    if (HTREEITEM item = Child(tree, parentItem, path.substr(cut + 1))) Select(tree, item);
+  }
+}
+
+}  // namespace
+
 void AnswerChooser(HWND chooser, int button, const wchar_t* folder) {
   if (folder) {
     // Chosen as a user would, until the chooser's own tree shows the folder
     // selected: Wine 8's chooser may still put its initial folder over a
-    // selection made at once.
+    // selection made at once, and now and then does not find a folder made
+    // just before it opened, which its tree lists all the same.
     const std::wstring path = folder, leaf = path.substr(path.rfind(L'\\') + 1);
     HWND tree = GetDlgItem(chooser, 14145);
     const auto selected = [&] {
@@ -81,10 +107,18 @@ void AnswerChooser(HWND chooser, int button, const wchar_t* folder) {
     };
     // Each selection reads the folders on its way: given time to show before
     // the next, so that a busy machine is not flooded with them.
-    ASSERT_TRUE(WaitUntil([&] {
+    char narrowPath[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, folder, -1, narrowPath, sizeof narrowPath, nullptr, nullptr);
+    const bool chosen = WaitUntil([&] {
       SendMessageW(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder));
+      if (WaitUntil(selected, 1000)) return true;
+      ClickListed(tree, narrowPath);
       return WaitUntil(selected, 1000);
-    })) << "the chooser did not select the folder";
+    });
+    if (!chosen) {
+      ADD_FAILURE() << "the chooser did not select the folder; it shows " << Label(tree, Selected(tree));
+      button = IDCANCEL;  // closed all the same, so that the dialog can end
+    }
   }
   PostMessageA(GetDlgItem(chooser, button), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitForWindowGone(chooser)) << "the chooser stays open";
