@@ -169,6 +169,7 @@ class TrialRun : public ::testing::Test {
       }
     support::RemoveTree(support::EditorFolder);
     support::RemoveTree(support::RecoveryFolder());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Brindlework\\BrindleEdit", L"Zuletzt");
   }
   // The stand-in as `name` in the tests' folder, and what it says and answers.
   static void StandIn(const wchar_t* name, const std::string& output = "") {
@@ -380,6 +381,33 @@ TEST_F(TrialRun, LinesThatMustNotRunStartNothing) {
   const TrialWindow trial = TrialOfLine(editor, number);
   ASSERT_TRUE(trial.WaitForStatus(L"Fertig: ")) << trial.Status();
   EXPECT_EQ(CommandLines(), "xcopy Quelle Ziel\\ /L /F /Y /I\n");
+}
+
+// chkdsk, color and echo lines start nothing: the system drive, which
+// chkdsk can only check at the next start; a preview in the line's
+// colours; echo's text with the set variables filled in, the rest marked.
+TEST_F(TrialRun, OtherLinesShowWithoutRunning) {
+  wchar_t user[256] = {};
+  GetEnvironmentVariableW(L"USERNAME", user, 256);
+  wchar_t windows[MAX_PATH] = {};
+  GetSystemWindowsDirectoryW(windows, MAX_PATH);
+  const std::string drive(1, static_cast<char>(windows[0]));
+  Editor editor("andere.bat", ("chkdsk " + drive + ": /f\r\ncolor 1E\r\necho Hallo %USERNAME% ^& %FEHLT%\r\n").c_str());
+  ASSERT_NE(editor.window, nullptr);
+  const std::pair<int, std::wstring> shown[] = {
+      {0, L"/f braucht das Laufwerk für sich allein. Solange Windows von ihm läuft, geht das nicht: chkdsk fragt, "
+          L"ob es beim nächsten Start prüfen soll; mit „J“ wird es beim nächsten Neustart ausgeführt."},
+      {1, L"So sieht die Konsole in diesen Farben aus:"},
+      {2, L"cmd gibt aus:\r\nHallo " + std::wstring(user) + L" & ‹%FEHLT%›\r\n%FEHLT% ist nicht gesetzt"},
+  };
+  for (const auto& [line, text] : shown) {
+    const TrialWindow trial = TrialOfLine(editor, line);
+    ASSERT_NE(trial.window, nullptr) << line;
+    EXPECT_NE(WideText(trial.header).find(text), std::wstring::npos) << WideText(trial.header);
+    EXPECT_EQ(trial.Status(), L"Nichts wurde gestartet.");
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(trial.window, 105)), line == 1) << "the colours' preview";
+    EXPECT_EQ(support::Descendants(editor.process.dwProcessId), 0) << line;
+  }
 }
 
 // Ctrl+H: "Ersetzen" replaces the found text and finds the next, each an
