@@ -61,12 +61,6 @@ std::vector<std::wstring_view> Fields(std::wstring_view line) {
   }
 }
 
-std::wstring Grouped(unsigned long long number) {
-  std::wstring digits = std::to_wstring(number);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, L'.');
-  return digits;
-}
-
 std::wstring Counted(unsigned long long count, std::wstring_view one, std::wstring_view many) {
   return Grouped(count) + L" " + std::wstring(count == 1 ? one : many);
 }
@@ -167,6 +161,12 @@ std::optional<ListedEntry> ListingReader::TakeRobocopy(std::wstring_view line) {
     }
   }
   return entry;
+}
+
+std::wstring Grouped(unsigned long long number) {
+  std::wstring digits = std::to_wstring(number);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, L'.');
+  return digits;
 }
 
 void ListingTotals::Add(const ListedEntry& entry) {

@@ -66,6 +66,8 @@ struct ListingTotals {
 
 // An entry as a line of the trial window's listing; `command` names a message's author.
 std::wstring ListingLine(const ListedEntry& entry, std::wstring_view command);
+// "1.234.567", grouped as German writes numbers
+std::wstring Grouped(unsigned long long number);
 // "1.234.567 Bytes (1,2 MB)"
 std::wstring SizeText(unsigned long long bytes);
 

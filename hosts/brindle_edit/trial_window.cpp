@@ -37,12 +37,6 @@ std::wstring Text(HWND control) {
   return text;
 }
 
-std::wstring Grouped(unsigned long long number) {
-  std::wstring digits = std::to_wstring(number);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, L'.');
-  return digits;
-}
-
 // An absolute folder with its backslash: `folder` as the line names it, from `base`.
 std::wstring FolderFrom(std::wstring_view base, std::wstring folder) {
   const bool absolute = (folder.size() > 2 && folder[1] == L':' && folder[2] == L'\\') || folder.starts_with(L"\\\\");
