@@ -49,6 +49,7 @@ constexpr int InnerWidth = 630, InnerHeight = 510;
 constexpr int RowStep = 16, BoxHeight = 15, FieldHeight = 15;
 constexpr int FrameTop = 178, FrameHeader = 16;
 constexpr int SaysTop = 450, ButtonTop = 472;
+constexpr int MaxNumberWidth = 64;  // ten digits
 
 // Where each option stands: its frame's column and the row in it.
 struct Place {
@@ -63,7 +64,7 @@ struct GroupFrame {
 constexpr std::array<GroupFrame, 5> GroupFrames = {{
     {8, FrameTop, 160, 8, 148},     // Was kopieren
     {172, FrameTop, 148, 9, 136},   // Wie kopieren
-    {324, FrameTop, 298, 9, 150},   // Welche Dateien
+    {324, FrameTop, 298, 9, 142},   // Welche Dateien
     {8, 330, 160, 3, 148},          // Wiederholen und Tempo
     {172, 346, 450, 4, 148},        // Protokoll (and its file below)
 }};
@@ -191,8 +192,12 @@ class RobocopyDialog final : public plugin::CommandDialog {
                             0);
     toolkit::AttachBalloonTooltip(dialog_, BoxOf(option), tip.c_str(), TipTitle, NoIcon);
     if (o.value == Value::Number) {
-      CreateField(FieldOf(option), at.x + boxWidth, at.y - 1, 44, tip.c_str());
-      toolkit::CreateTextLabel(FieldOf(option) + 100, at.x + boxWidth + 48, at.y + 1, at.width - boxWidth - 48,
+      // The field takes what its unit leaves of the column: /MAX: in bytes
+      // needs more digits than /R: in tries.
+      const int unitWidth = 6 * static_cast<int>(caption.size()) + 4;
+      const int fieldWidth = std::min(MaxNumberWidth, at.width - boxWidth - unitWidth - 4);
+      CreateField(FieldOf(option), at.x + boxWidth, at.y - 1, fieldWidth, tip.c_str());
+      toolkit::CreateTextLabel(FieldOf(option) + 100, at.x + boxWidth + fieldWidth + 4, at.y + 1, unitWidth,
                                BoxHeight, caption.c_str(), 0);
     } else if (o.value == Value::Names) {
       CreateField(FieldOf(option), at.x + boxWidth, at.y - 1, at.width - boxWidth, tip.c_str());
