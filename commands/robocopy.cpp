@@ -8,12 +8,11 @@
 #include <array>
 #include <string>
 
+#include "commands/tree_folder.h"
 #include "lines/robocopy_line.h"
 #include "plugin/dialog_sequence.h"
 #include "toolkit/balloon_tooltip.h"
 #include "toolkit/dialog.h"
-#include "toolkit/folder_chooser.h"
-#include "toolkit/folder_listing.h"
 #include "toolkit/folder_tree.h"
 
 namespace commands {
@@ -129,8 +128,8 @@ class RobocopyDialog final : public plugin::CommandDialog {
 
   void ShowLine(std::string_view line, lines::Remarks& remarks) override {
     reading_ = lines::robocopy::Read(line);
-    if (!LeadTree(SourceTree, reading_.state.source)) lines::robocopy::KeepSource(reading_);
-    if (!LeadTree(TargetTree, reading_.state.target)) lines::robocopy::KeepTarget(reading_);
+    if (!LeadTreeTo(SourceTree, reading_.state.source)) lines::robocopy::KeepSource(reading_);
+    if (!LeadTreeTo(TargetTree, reading_.state.target)) lines::robocopy::KeepTarget(reading_);
     marks_ = reading_.state;
     toolkit::SetGadgetText(FilesField, marks_.files.c_str());
     toolkit::SetGadgetText(LogFileField, marks_.logFile.c_str());
@@ -150,7 +149,7 @@ class RobocopyDialog final : public plugin::CommandDialog {
       Say(refusal);
       return plugin::GadgetOutcome::Continue();
     }
-    if (gadget == TargetTree && type == toolkit::event_type::RightClick) ChooseTarget();
+    if (gadget == TargetTree && type == toolkit::event_type::RightClick) ChooseIntoTree(TargetTree, ChooserTitle);
     if (gadget >= FirstBox && gadget < FirstBox + static_cast<int>(OptionCount)) {
       ClickedBox(static_cast<std::size_t>(gadget - FirstBox));
     } else if (gadget >= FirstField && gadget < FirstField + static_cast<int>(OptionCount) &&
@@ -232,14 +231,6 @@ class RobocopyDialog final : public plugin::CommandDialog {
     if (!marks_.checked[option] && !toolkit::GetGadgetText(FieldOf(option)).empty()) Tick(option);
   }
 
-  void ChooseTarget() {
-    // As in the xcopy dialog: an answer the tree cannot show leaves none selected.
-    const std::string chosen = toolkit::ChooseFolder(ChooserTitle, toolkit::GetGadgetText(TargetTree).c_str());
-    toolkit::SetGadgetText(TargetTree, chosen.c_str());
-    if (!chosen.empty() && !toolkit::SameFolderPath(toolkit::GetGadgetText(TargetTree), chosen))
-      toolkit::SetGadgetText(TargetTree, "");
-  }
-
   // What the dialog shows, for the line: the trees and fields as they are,
   // the boxes as the user ticked them.
   lines::robocopy::State Shown() const {
@@ -256,14 +247,6 @@ class RobocopyDialog final : public plugin::CommandDialog {
 
   void Say(const std::string& text) {
     if (toolkit::GetGadgetText(SaysLine) != text) toolkit::SetGadgetText(SaysLine, text.c_str());
-  }
-
-  static bool LeadTree(int tree, const std::string& folder) {
-    if (folder.empty()) return true;
-    toolkit::SetGadgetText(tree, folder.c_str());
-    if (toolkit::SameFolderPath(toolkit::GetGadgetText(tree), folder)) return true;
-    toolkit::SetGadgetText(tree, "");
-    return false;
   }
 
   HWND dialog_ = nullptr;  // not owned: the dialog's window, for the tooltips

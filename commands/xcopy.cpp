@@ -1,12 +1,11 @@
 #include <array>
 #include <string>
 
+#include "commands/tree_folder.h"
 #include "lines/xcopy_line.h"
 #include "plugin/dialog_sequence.h"
 #include "toolkit/balloon_tooltip.h"
 #include "toolkit/dialog.h"
-#include "toolkit/folder_chooser.h"
-#include "toolkit/folder_listing.h"
 #include "toolkit/folder_tree.h"
 
 namespace commands {
@@ -84,8 +83,8 @@ class XcopyDialog final : public plugin::CommandDialog {
     reading_ = lines::xcopy::Read(line);
     for (std::size_t i = 0; i < BoxCount; ++i)
       toolkit::SetGadgetState(FirstOption + static_cast<int>(i), reading_.state.checked[i] ? 1 : 0);
-    if (!LeadTree(SourceTree, reading_.state.source)) lines::xcopy::KeepSource(reading_);
-    if (!LeadTree(TargetTree, reading_.state.target)) lines::xcopy::KeepTarget(reading_);
+    if (!LeadTreeTo(SourceTree, reading_.state.source)) lines::xcopy::KeepSource(reading_);
+    if (!LeadTreeTo(TargetTree, reading_.state.target)) lines::xcopy::KeepTarget(reading_);
     remarks = reading_.frame.remarks;
   }
 
@@ -93,15 +92,8 @@ class XcopyDialog final : public plugin::CommandDialog {
     switch (gadget) {
       case TargetTree:
         if (type == toolkit::event_type::RightClick) {
-          // The tree has selected the entry under the pointer; an empty
-          // answer (cancelled) brings back the starting view. So does an
-          // answer the tree cannot show (a network path, a folder gone
-          // meanwhile): the earlier folder must not stay selected as if
-          // it had been chosen, and be named by "Hinzufügen".
-          const std::string chosen = toolkit::ChooseFolder(ChooserTitle, toolkit::GetGadgetText(TargetTree).c_str());
-          toolkit::SetGadgetText(TargetTree, chosen.c_str());
-          if (!chosen.empty() && !toolkit::SameFolderPath(toolkit::GetGadgetText(TargetTree), chosen))
-            toolkit::SetGadgetText(TargetTree, "");
+          // The tree has selected the entry under the pointer.
+          ChooseIntoTree(TargetTree, ChooserTitle);
         }
         return plugin::GadgetOutcome::Continue();
       case CancelButton:
@@ -125,16 +117,6 @@ class XcopyDialog final : public plugin::CommandDialog {
     toolkit::SetGadgetFont(frame, frameFont_);
     toolkit::CreateFolderTree(tree, treeX, 35, 184, 186, "", TreeFlags);
     toolkit::AttachBalloonTooltip(dialog, tree, tip, TipTitle, NoIcon);
-  }
-
-  // False for a folder the tree cannot show (gone, on another machine, a
-  // file): nothing is left selected.
-  static bool LeadTree(int tree, const std::string& folder) {
-    if (folder.empty()) return true;
-    toolkit::SetGadgetText(tree, folder.c_str());
-    if (toolkit::SameFolderPath(toolkit::GetGadgetText(tree), folder)) return true;
-    toolkit::SetGadgetText(tree, "");
-    return false;
   }
 
   HFONT frameFont_ = nullptr;

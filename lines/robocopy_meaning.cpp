@@ -151,10 +151,7 @@ void WarnAfter(std::string_view next, Warnings& warnings) {
     // misses 1 to 7); an order only where it does not part 7 from 8.
     const bool equality = operation == "==" || EqualIgnoringCase(operation, "equ") ||
                           EqualIgnoringCase(operation, "neq");
-    const bool atEight = (EqualIgnoringCase(operation, "geq") && level == 8) ||
-                         (EqualIgnoringCase(operation, "gtr") && level == 7) ||
-                         (EqualIgnoringCase(operation, "lss") && level == 8) ||
-                         (EqualIgnoringCase(operation, "leq") && level == 7);
+    const bool atEight = (EqualIgnoringCase(operation, "gtr") || EqualIgnoringCase(operation, "leq")) && level == 7;
     wrong = equality ? level == 0 : level >= 0 && level < 8 && !atEight;
   }
   if (wrong) warnings.push_back(ResultWarning(Wording("Ergebnis von robocopy")));

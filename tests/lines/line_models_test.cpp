@@ -138,6 +138,7 @@ TEST(LineModels, ALineOfAnOldScriptKeepsItsMeaningOrTheNoticeSaysWhatChanges) {
       {"robocopy", "ROBOCOPY.EXE \"C:\\Eigene Dateien\\\\\" D:\\ *.docx /s /e /r:3 /COPY:DAT /XF *.tmp \"a b.bak\" /JOB:nacht",
        "robocopy \"C:\\Eigene Dateien\" D:\\ *.docx /E /XF *.tmp \"a b.bak\" /R:3 /COPY:DAT /JOB:nacht",
        "Bleibt: „/COPY:DAT“, „/JOB:nacht“"},
+      {"robocopy", "robocopy C:\\Tom^&Jerry D:\\ /e", "robocopy \"C:\\Tom&Jerry\" D:\\ /E", ""},
       {"robocopy", "robocopy \"C:\\Daten\\\" \"D:\\\" /MIR", "",
        "„\"C:\\Daten\\\" \"D:\\\"“ liest robocopy als „C:\\Daten\" D:\"“: das \\ vor dem Anführungszeichen hebt es auf; "
        "bleibt: Quelle „C:\\Daten\" D:\"“"},
