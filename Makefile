@@ -114,7 +114,7 @@ test-package: package
 	@$(step) run "package" scripts/check-package.sh $(BUILD)/package/Brindlework.zip
 
 # Figures of the files' sizes, the dialogs, the library's load, the folder
-# tree and the chkdsk drive scan, each beside its floor; the reports go to
+# tree, the chkdsk drive scan and BrindleEdit's trial run, each beside its floor; the reports go to
 # build/benchmarks/. The 64-bit build's sizes, dialogs, load and drive scan
 # go to build/benchmarks/64-bit/ (the folder tree's figures are the same code's).
 benchmark: setup build-windows build-windows64
@@ -124,7 +124,7 @@ benchmark: setup build-windows build-windows64
 	  scripts/wine-session.sh --xvfb scripts/benchmark.sh && \
 	  scripts/wine-session.sh --xvfb --bench-drives scripts/benchmark.sh --drives; \
 	else echo "benchmark: no 32-bit figures, because $$(scripts/machine.sh why-not)"; fi
-	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load recovery-copy
+	scripts/wine-session.sh --win64 --xvfb scripts/benchmark.sh binary-sizes dialog-ready library-load recovery-copy trial-listing
 	scripts/wine-session.sh --win64 --xvfb --bench-drives scripts/benchmark.sh --drives
 
 clean:

@@ -89,6 +89,26 @@ bool StartsIgnoringCase(std::string_view text, std::string_view start) {
   return true;
 }
 
+std::string PassedOn(std::string_view text) {
+  std::string passed;
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') quoted = !quoted;
+    if (text[i] == '^' && !quoted && ++i == text.size()) break;
+    passed.push_back(text[i]);
+  }
+  return passed;
+}
+
+bool JoinsNextLine(std::string_view text) {
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') quoted = !quoted;
+    if (text[i] == '^' && !quoted && ++i == text.size()) return true;
+  }
+  return false;
+}
+
 bool AllDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }

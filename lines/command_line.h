@@ -66,6 +66,12 @@ bool StartsIgnoringCase(std::string_view text, std::string_view start);
 // "/-Y" and "/D:1-2-2025" stay whole.
 std::vector<std::string_view> Switches(std::string_view word);
 
+// `text` as cmd.exe passes it on to a program: "^x" outside quotes is "x".
+std::string PassedOn(std::string_view text);
+// Whether `text` ends in a "^" that no "^" or quote holds: cmd.exe then
+// joins the next line to it.
+bool JoinsNextLine(std::string_view text);
+
 // "0" to "9" only, at least one.
 bool AllDigits(std::string_view text);
 // "C:" or "C:\": a drive's root, or its current folder.

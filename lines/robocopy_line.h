@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ inline constexpr std::size_t OptionCount = 47;
 extern const std::array<Option, OptionCount> Options;
 // Their switches, in the same order, as a switch table.
 extern const std::array<Switch, OptionCount> OptionSwitches;
+// The switches the dialog has no box for, which the editor explains all the
+// same (the hosts' alone: the library does not link them).
+extern const std::span<const Switch> MoreSwitches;
 // The frames of the groups, in order.
 extern const std::array<std::string_view, 5> Groups;
 

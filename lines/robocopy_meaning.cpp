@@ -8,8 +8,7 @@ namespace lines::robocopy {
 
 namespace {
 
-// Switches the dialog has no box for, which the editor explains all the same.
-const Switch MoreSwitches[] = {
+const Switch More[] = {
     {"/COPY:", "", "kopiert von den Dateien die Angaben {} (D Daten, A Attribute, T Zeiten, S Rechte, O Besitzer, "
                    "U Überwachung)"},
     {"/NOCOPY", "kopiert keine Angaben der Dateien"},
@@ -29,8 +28,15 @@ const Switch MoreSwitches[] = {
     {"/BYTES", "zeigt Größen in Bytes"},
     {"/NC", "ohne Dateiklassen im Protokoll"},
     {"/NS", "ohne Größen im Protokoll"},
+    {"/UNICODE", "gibt alles in Unicode aus"},
     {"/?", "zeigt die Hilfe von robocopy"},
 };
+
+}  // namespace
+
+const std::span<const Switch> MoreSwitches = More;
+
+namespace {
 
 // robocopy's results below 8 mean success.
 Warning ResultWarning(Wording label) {

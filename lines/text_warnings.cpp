@@ -1,5 +1,6 @@
 #include "lines/text_warnings.h"
 
+#include <algorithm>
 #include <string>
 
 namespace lines {
@@ -29,20 +30,45 @@ void WarnAboutSpecials(std::string_view text, Warnings& warnings) {
                               "Zeichen:" + escaped + ".")});
 }
 
-bool HasLonePercent(std::string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '%') continue;
-    if (i + 1 == text.size()) return true;
-    const char next = text[i + 1];
-    if (next == '%' || next == '*' || next == '~' || (next >= '0' && next <= '9')) {
+std::vector<PercentReference> PercentReferences(std::string_view text) {
+  using Kind = PercentReference::Kind;
+  std::vector<PercentReference> references;
+  for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i)) {
+    const std::size_t at = i++;
+    const char next = i < text.size() ? text[i] : '\0';
+    if (next == '%') {
+      references.push_back({Kind::Percent, at, 2, {}, {}});
       ++i;
-      continue;
+    } else if (next == '*' || (next >= '0' && next <= '9')) {
+      references.push_back({Kind::Parameter, at, 2, text.substr(i, 1), {}});
+      ++i;
+    } else if (next == '~') {
+      // "%~" and its modifiers up to the parameter's digit: "%~dp0", "%~$PATH:1".
+      std::size_t end = i + 1;
+      while (end < text.size() && std::string_view("%\" \t").find(text[end]) == std::string_view::npos &&
+             !(text[end] >= '0' && text[end] <= '9'))
+        ++end;
+      end = end < text.size() && text[end] >= '0' && text[end] <= '9' ? end + 1 : i + 1;
+      references.push_back({Kind::Parameter, at, end - at, text.substr(i, end - i), {}});
+      i = end;
+    } else {
+      const std::size_t close = text.find_first_of("% \t\"", i);
+      if (close == std::string_view::npos || text[close] != '%' || close == i) {
+        references.push_back({Kind::Lone, at, 1, {}, {}});
+        continue;
+      }
+      const std::string_view inside = text.substr(i, close - i);
+      const std::size_t colon = std::min(inside.find(':'), inside.size());
+      references.push_back({Kind::Variable, at, close + 1 - at, inside.substr(0, colon), inside.substr(colon)});
+      i = close + 1;
     }
-    // %NAME% with a name of no blanks and quotes (%DATE%, %PFAD:~0,2%).
-    const std::size_t close = text.find_first_of("% \t\"", i + 1);
-    if (close == std::string_view::npos || text[close] != '%' || close == i + 1) return true;
-    i = close;
   }
+  return references;
+}
+
+bool HasLonePercent(std::string_view text) {
+  for (const PercentReference& reference : PercentReferences(text))
+    if (reference.kind == PercentReference::Kind::Lone) return true;
   return false;
 }
 

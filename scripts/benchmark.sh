@@ -5,8 +5,8 @@
 # with --win64) to build/benchmarks/64-bit/.
 #   usage: benchmark.sh [--drives | REPORT...]
 # Without arguments: the files' sizes, the dialogs, loading the library,
-# the folder tree and BrindleEdit's recovery copy; with report names
-# (binary-sizes, dialog-ready, library-load, folder-tree, recovery-copy):
+# the folder tree, BrindleEdit's recovery copy and its trial run; with report names
+# (binary-sizes, dialog-ready, library-load, folder-tree, recovery-copy, trial-listing):
 # only those; with --drives (in a session started with --bench-drives): the
 # chkdsk drive scan.
 set -euo pipefail
@@ -31,7 +31,7 @@ if [ "${1:-}" = --drives ]; then
   run drive_scan_benchmark drive-scan
   exit 0
 fi
-[ $# -gt 0 ] || set -- binary-sizes dialog-ready library-load folder-tree recovery-copy
+[ $# -gt 0 ] || set -- binary-sizes dialog-ready library-load folder-tree recovery-copy trial-listing
 for report in "$@"; do
   case $report in
     binary-sizes) binary_sizes ;;
@@ -41,6 +41,7 @@ for report in "$@"; do
       "$root/scripts/bench-folders.sh" "$WINEPREFIX"
       run folder_tree_benchmark folder-tree ;;
     recovery-copy) run recovery_copy_benchmark recovery-copy ;;
+    trial-listing) run trial_listing_benchmark trial-listing ;;
     *) echo "benchmark: no report named $report" >&2; exit 2 ;;
   esac
 done

@@ -23,7 +23,16 @@ done
 # BrindleEdit itself writes scripts.
 demo=$WINEPREFIX/drive_c/Demo
 mkdir -p "$demo"
-printf '%s\r\n' "@echo off" "${lines[@]}" | iconv -f CP1252 -t CP437 >"$demo/demo.bat"
+# Letters to keep, for the trial run (F6) of an xcopy line at the script's
+# end: what it would copy, from the script's folder, changing nothing.
+mkdir -p "$demo/Briefe/Ämter" "$demo/Sicherung"
+printf 'Liebe Oma,\r\n' >"$demo/Briefe/Brief an Oma.txt"
+printf 'Grüße\r\n' >"$demo/Briefe/Grüße.txt"
+printf 'Steuer\r\n%.0s' $(seq 300) >"$demo/Briefe/Ämter/Steuererklärung 2026.txt"
+printf 'alt\r\n' >"$demo/Sicherung/Brief an Oma.txt"
+touch -d '2001-01-01' "$demo/Sicherung/Brief an Oma.txt"
+trial='xcopy Briefe Sicherung\ /S /D'
+printf '%s\r\n' "@echo off" "${lines[@]}" "$trial" | iconv -f CP1252 -t CP437 >"$demo/demo.bat"
 cd "$BRINDLE_WINDOWS_BUILD"
 # An editor that a test run ended by force may have left a recovery copy in
 # this prefix; the demo's editor would first offer it and wait for an answer.
@@ -51,11 +60,29 @@ done
 printf '%-10s%s -> %s\n' "edit:" "${lines[3]}" "$edited"
 # The caret on the robocopy line: the status line warns that /MIR deletes
 # in the target and explains the line switch by switch.
-xdotool key ctrl+End Up
+xdotool key ctrl+End Up Up
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/brindleedit.png"
 echo "screenshot: $shots/brindleedit.png" >&2
+# F6 on the xcopy line: the trial run lists what it would copy, and Escape closes it.
+xdotool key Down F6
+trial_window=
+for _ in $(seq 100); do
+  trial_window=$(xdotool search --onlyvisible --name '^Probelauf$' 2>/dev/null | head -n1 || true)
+  [ -n "$trial_window" ] && break
+  sleep 0.1
+done
+if [ -n "$trial_window" ]; then
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$trial_window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/probelauf.png"
+  echo "screenshot: $shots/probelauf.png" >&2
+  printf '%-10s%s\n' "F6:" "$trial"
+  xdotool key Escape
+else
+  echo "demo: no trial run window" >&2
+fi
 xdotool key alt+F4
 wait "$editor" || true
 rm -rf "$demo"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hosts/brindle_edit/command_library.h"
+#include "hosts/brindle_edit/recent_files.h"
 #include "hosts/script_lines.h"
 #include "lines/line_model.h"
 
@@ -30,10 +31,10 @@ HMENU Popup(std::initializer_list<Item> items) {
 
 // One entry a command of the library's list, with its purpose and Ctrl+1,
 // Ctrl+2 and so on; the first letter of its word that no entry above took
-// is its mnemonic. Then "Zeile bearbeiten".
+// is its mnemonic. Then "Zeile bearbeiten" and "Probelauf".
 HMENU CommandMenu() {
   HMENU popup = CreatePopupMenu();
-  std::wstring taken = L"b";  // of "Zeile bearbeiten"
+  std::wstring taken = L"bp";  // of "Zeile bearbeiten" and "Probelauf"
   for (std::size_t i = 0; i < CommandNames.size(); ++i) {
     std::wstring text = hosts::FromCodePage1252(CommandNames[i]);
     const std::size_t mnemonic = text.find_first_not_of(taken);
@@ -44,6 +45,7 @@ HMENU CommandMenu() {
   }
   AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(popup, MF_STRING, menu_item::EditLine, L"Zeile &bearbeiten…\tStrg+E");
+  AppendMenuW(popup, MF_STRING, menu_item::TrialRun, L"&Probelauf…\tF6");
   return popup;
 }
 
@@ -75,6 +77,8 @@ HMENU CreateEditorMenu() {
       {0, nullptr},
       {Find, L"&Suchen...\tStrg+F"},
       {FindNext, L"&Weitersuchen\tF3"},
+      {Replace, L"&Ersetzen...\tStrg+H"},
+      {GoToLine, L"&Gehe zu Zeile…\tStrg+G"},
   })), L"&Bearbeiten");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CommandMenu()), L"Be&fehle");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Popup({
@@ -94,13 +98,23 @@ OwnedAccelerators CreateEditorAccelerators() {
       {FVIRTKEY | FCONTROL, 'Z', Undo},      {FVIRTKEY | FCONTROL, 'Y', Redo},
       {FVIRTKEY | FCONTROL, 'F', Find},      {FVIRTKEY, VK_F3, FindNext},
       {FVIRTKEY | FCONTROL, 'A', SelectAll}, {FVIRTKEY | FCONTROL, 'E', EditLine},
-      {FVIRTKEY, VK_F1, HelpContents},
+      {FVIRTKEY, VK_F1, HelpContents},       {FVIRTKEY | FCONTROL, 'H', Replace},
+      {FVIRTKEY | FCONTROL, 'G', GoToLine},  {FVIRTKEY, VK_F6, TrialRun},
   };
   // Ctrl+1 and on: the commands in the order of the menu.
   static_assert(std::size(CommandNames) <= 9);
   for (std::size_t i = 0; i < CommandNames.size(); ++i)
     keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>('1' + i), static_cast<WORD>(FirstCommand + i)});
   return OwnedAccelerators(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
+}
+
+void ShowRecentFiles(HMENU fileMenu, const std::vector<std::wstring>& files) {
+  DeleteMenu(fileMenu, menu_item::RecentSeparator, MF_BYCOMMAND);
+  for (UINT i = 0; i < RecentFileCount; ++i) DeleteMenu(fileMenu, menu_item::FirstRecent + i, MF_BYCOMMAND);
+  for (std::size_t i = 0; i < files.size() && i < RecentFileCount; ++i)
+    InsertMenuW(fileMenu, menu_item::Exit, MF_BYCOMMAND | MF_STRING, menu_item::FirstRecent + i,
+                RecentFileItem(i, files[i]).c_str());
+  if (!files.empty()) InsertMenuW(fileMenu, menu_item::Exit, MF_BYCOMMAND | MF_SEPARATOR, menu_item::RecentSeparator, nullptr);
 }
 
 }  // namespace brindle_edit

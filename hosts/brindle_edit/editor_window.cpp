@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "hosts/brindle_edit/editor_menu.h"
+#include "hosts/brindle_edit/go_to_line_dialog.h"
+#include "hosts/brindle_edit/recent_files.h"
 #include "hosts/brindle_edit/script_file.h"
 #include "hosts/brindle_edit/script_runner.h"
+#include "hosts/brindle_edit/system_texts.h"
 #include "hosts/script_lines.h"
 
 namespace brindle_edit {
@@ -36,15 +39,17 @@ std::wstring FileName(const std::wstring& path) {
   return path.empty() ? std::wstring(L"Unbenannt") : path.substr(path.find_last_of(L'\\') + 1);
 }
 
-std::wstring SystemMessage(DWORD error) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = length ? std::wstring(text, length) : L"Fehler " + std::to_wstring(error);
-  if (text) LocalFree(text);
-  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
-  return message;
+// A variable as cmd.exe fills it into a line: the environment's, or of
+// those cmd.exe makes itself, %CD% (the folder the line runs in) and %DATE%.
+std::optional<std::wstring> CmdVariable(std::wstring_view name, const std::wstring& folder) {
+  if (std::optional<std::wstring> set = EnvironmentValue(std::wstring(name))) return set;
+  auto is = [&](const wchar_t* made) {
+    return CompareStringOrdinal(name.data(), static_cast<int>(name.size()), made, -1, TRUE) == CSTR_EQUAL;
+  };
+  if (is(L"CD")) return folder.size() > 3 ? folder.substr(0, folder.size() - 1) : folder;
+  wchar_t date[80] = {};
+  if (is(L"DATE") && GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 80)) return date;
+  return std::nullopt;
 }
 
 std::wstring EncodingLabel(ScriptEncoding encoding) {
@@ -56,7 +61,9 @@ std::wstring EncodingLabel(ScriptEncoding encoding) {
 
 EditorWindow::EditorWindow() : programFolder_(ExecutableFolder()), library_(programFolder_) {}
 
-HWND EditorWindow::Create(const std::wstring& path, int showCommand) {
+HWND EditorWindow::Create(const std::wstring& path, int showCommand, const std::wstring& startFolder) {
+  startFolder_ = startFolder;
+  if (!startFolder_.empty() && !startFolder_.ends_with(L'\\')) startFolder_ += L'\\';
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;
@@ -86,6 +93,8 @@ int EditorWindow::Run() {
     // The find dialog's own keys first: Tab, Enter, Escape, and the letters
     // typed into it rather than the editor's shortcuts.
     if (find_.Window() && IsDialogMessageW(find_.Window(), &message)) continue;
+    // The trial window's keys: Tab, Escape, and copying from its texts.
+    if (trial_.Window() && IsDialogMessageW(trial_.Window(), &message)) continue;
     if (message.hwnd == edit_.Window() && message.message == WM_KEYDOWN &&
         edit_.TakeWordInput(message.message, message.wParam, message.lParam))
       continue;
@@ -153,6 +162,8 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       enable(menu_item::Redo, SendMessageW(edit_.Window(), EM_CANREDO, 0, 0) != 0);
       for (UINT id : {menu_item::Cut, menu_item::Copy, menu_item::Delete}) enable(id, selected);
       enable(menu_item::Paste, IsClipboardFormatAvailable(CF_UNICODETEXT) != 0);
+      // Other editors may have opened files meanwhile: the list as it is now.
+      if (menu == GetSubMenu(GetMenu(window_), 0)) ShowRecentFiles(menu, recentShown_ = RecentFiles());
       return 0;
     }
     case WM_CLOSE:
@@ -170,7 +181,9 @@ LRESULT EditorWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     default:
       if (message == FindDialog::Message()) {
-        if (find_.Take(lParam)) FindNext();
+        if (!find_.Take(lParam)) return 0;
+        if (find_.Flags() & (FR_REPLACE | FR_REPLACEALL)) Replace(find_.Flags());
+        else FindNext();
         return 0;
       }
       return DefWindowProcW(window_, message, wParam, lParam);
@@ -200,6 +213,10 @@ void EditorWindow::OnCommand(UINT id) {
     InsertCommand(CommandNames[id - menu_item::FirstCommand]);
     return;
   }
+  if (id >= menu_item::FirstRecent && id < menu_item::FirstRecent + RecentFileCount) {
+    OpenRecent(id - menu_item::FirstRecent);
+    return;
+  }
   switch (id) {
     case menu_item::New: NewScript(); break;
     case menu_item::Open: OpenScript(); break;
@@ -207,6 +224,7 @@ void EditorWindow::OnCommand(UINT id) {
     case menu_item::SaveAs: SaveAs(); break;
     case menu_item::Run: RunScript(); break;
     case menu_item::EditLine: EditLine(); break;
+    case menu_item::TrialRun: TrialRun(); break;
     case menu_item::Exit: PostMessageW(window_, WM_CLOSE, 0, 0); break;
     case menu_item::Undo: SendMessageW(edit_.Window(), EM_UNDO, 0, 0); break;
     case menu_item::Redo: SendMessageW(edit_.Window(), EM_REDO, 0, 0); break;
@@ -222,6 +240,8 @@ void EditorWindow::OnCommand(UINT id) {
       else
         FindNext();
       break;
+    case menu_item::Replace: find_.Open(window_, edit_.SelectedText(), true); break;
+    case menu_item::GoToLine: GoToLine(); break;
     case menu_item::HelpContents: ShowHelp(); break;
     case menu_item::About:
       MessageBoxW(window_,
@@ -249,6 +269,7 @@ bool EditorWindow::LoadFile(const std::wstring& path) {
   edit_.SetText(script.text);
   recovery_.Remove();
   if (error == ERROR_FILE_NOT_FOUND) notice_ = L"Neue Datei: wird beim Speichern angelegt";
+  else RememberFile(path);
   path_ = path;
   encoding_ = script.encoding;
   UpdateTitle();
@@ -301,6 +322,7 @@ bool EditorWindow::SaveTo(const std::wstring& path) {
   path_ = path;
   edit_.SetModified(false);
   recovery_.Remove();
+  RememberFile(path);
   notice_ = L"Gespeichert: " + path;
   UpdateTitle();
   UpdateStatus(true);
@@ -369,6 +391,38 @@ void EditorWindow::FindNext() {
   MessageBeep(MB_ICONINFORMATION);
 }
 
+// The replace dialog's "Ersetzen" replaces the found text and finds the
+// next, each replacement an undo step of its own; "Alle ersetzen" replaces
+// every match in the script as one step.
+void EditorWindow::Replace(DWORD flags) {
+  if (flags & FR_REPLACEALL) {
+    const int replaced = edit_.ReplaceAll(find_.What(), find_.With(), flags);
+    notice_ = replaced ? std::to_wstring(replaced) + (replaced == 1 ? L" Stelle ersetzt" : L" Stellen ersetzt")
+                       : L"„" + find_.What() + L"“ nicht gefunden";
+    UpdateStatus(true);
+    return;
+  }
+  edit_.ReplaceSelection(find_.What(), find_.With(), flags);
+  FindNext();
+}
+
+void EditorWindow::GoToLine() {
+  const std::optional<int> line = AskLineNumber(window_, edit_.LineAtCaret().number + 1, edit_.LineCount());
+  if (line) edit_.GoToLine(*line - 1);
+  SetFocus(edit_.Window());
+}
+
+void EditorWindow::OpenRecent(std::size_t index) {
+  if (index >= recentShown_.size() || !ConfirmDiscard()) return;
+  const std::wstring path = recentShown_[index];
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    ForgetFile(path);
+    Ask(L"„" + path + L"“ gibt es nicht mehr; es ist aus der Liste genommen.", MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  LoadFile(path);
+}
+
 // --- commands and help -----------------------------------------------------------
 
 void EditorWindow::InsertCommand(const char* command) {
@@ -414,6 +468,21 @@ void EditorWindow::EditLine() {
     edit_.ReplaceLine(caretLine.number, std::wstring(text.substr(0, command.prefixLength)) + edited);
   }
   UpdateStatus(true);
+}
+
+void EditorWindow::TrialRun() {
+  const ScriptEdit::CaretLine caretLine = edit_.LineAtCaret();
+  if (caretLine.text.size() > hosts::LongestLine) {
+    notice_ = L"Probelauf: Zeile zu lang: " + std::to_wstring(caretLine.text.size()) + L" Zeichen, höchstens " +
+              std::to_wstring(hosts::LongestLine);
+  } else {
+    const std::wstring folder = path_.empty() ? startFolder_ : path_.substr(0, path_.find_last_of(L'\\') + 1);
+    const TrialContext context = {path_, folder, [folder](std::wstring_view name) { return CmdVariable(name, folder); }};
+    if (trial_.Show(window_, caretLine.text, caretLine.number, context)) return;
+    notice_ = L"Probelauf: keine Zeile mit " + hosts::FromCodePage1252(hosts::CommandNamesInWords("oder"));
+  }
+  UpdateStatus(true);
+  MessageBeep(MB_ICONINFORMATION);
 }
 
 bool EditorWindow::RunCommandDialog(const char* command, const std::string* line, std::wstring& result) {

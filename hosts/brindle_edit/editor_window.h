@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "hosts/brindle_edit/command_library.h"
 #include "hosts/brindle_edit/find_dialog.h"
@@ -15,6 +16,7 @@
 #include "hosts/brindle_edit/script_edit.h"
 #include "hosts/brindle_edit/script_text.h"
 #include "hosts/brindle_edit/status_line.h"
+#include "hosts/brindle_edit/trial_window.h"
 
 namespace brindle_edit {
 
@@ -25,8 +27,9 @@ class EditorWindow {
   EditorWindow& operator=(const EditorWindow&) = delete;
 
   // Opens the window with the script at `path` (a new, empty one when the
-  // file does not exist yet, or with no path). Null on failure.
-  HWND Create(const std::wstring& path, int showCommand);
+  // file does not exist yet, or with no path). A script not saved yet has
+  // its trial runs in `startFolder`, where the editor was started. Null on failure.
+  HWND Create(const std::wstring& path, int showCommand, const std::wstring& startFolder);
   // Runs the message loop until the window is gone; returns the exit code.
   int Run();
 
@@ -52,9 +55,14 @@ class EditorWindow {
   // agrees; false when the script is not to run.
   bool ReadyForConsole();
   void FindNext();
+  void Replace(DWORD flags);
+  void GoToLine();
+  void OpenRecent(std::size_t index);
 
   void InsertCommand(const char* command);
   void EditLine();
+  // F6: the trial run of the caret's line in its window.
+  void TrialRun();
   // Shows a command's dialog, opened from `line` when there is one, modal
   // over the editor; its line, empty on cancel. False when none can show.
   bool RunCommandDialog(const char* command, const std::string* line, std::wstring& result);
@@ -76,11 +84,14 @@ class EditorWindow {
   ScriptEdit edit_;
   StatusLine status_;
   FindDialog find_;
+  TrialWindow trial_;
   OwnedFont font_;
   OwnedAccelerators accelerators_;
   std::wstring programFolder_;
   CommandLibrary library_;
   std::wstring path_;  // empty for a script not saved yet
+  std::wstring startFolder_;
+  std::vector<std::wstring> recentShown_;  // the recent files as the "Datei" menu shows them
   ScriptEncoding encoding_ = ScriptEncoding::ConsoleOem;
   bool commandRunning_ = false;
   // What the status line shows now, to update it only on change.

@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace brindle_edit {
 
@@ -19,10 +20,17 @@ FindDialog::FindDialog() {
   request_.lStructSize = sizeof request_;
   request_.lpstrFindWhat = what_.data();
   request_.wFindWhatLen = static_cast<WORD>(what_.size());
+  request_.lpstrReplaceWith = with_.data();
+  request_.wReplaceWithLen = static_cast<WORD>(with_.size());
   request_.Flags = FR_DOWN;
 }
 
-void FindDialog::Open(HWND owner, const std::wstring& what) {
+void FindDialog::Open(HWND owner, const std::wstring& what, bool replacing) {
+  // The other dialog goes as on its own "Abbrechen", which tells the owner (FR_DIALOGTERM).
+  if (dialog_ && replacing != replacing_) {
+    SendMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
+    if (dialog_) DestroyWindow(std::exchange(dialog_, nullptr));
+  }
   if (!what.empty() && what.find(L'\r') == std::wstring::npos) {
     const std::size_t length = std::min(what.size(), what_.size() - 1);
     std::copy_n(what.c_str(), length, what_.begin());
@@ -35,7 +43,8 @@ void FindDialog::Open(HWND owner, const std::wstring& what) {
   }
   request_.hwndOwner = owner;
   request_.Flags &= FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD;
-  dialog_ = FindTextW(&request_);
+  replacing_ = replacing;
+  dialog_ = replacing ? ReplaceTextW(&request_) : FindTextW(&request_);
 }
 
 bool FindDialog::Take(LPARAM request) {

@@ -34,9 +34,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   InitCommonControlsEx(&controls);
 
   const std::wstring script = ScriptArgument();
+  std::wstring startFolder(GetCurrentDirectoryW(0, nullptr), L'\0');
+  startFolder.resize(GetCurrentDirectoryW(static_cast<DWORD>(startFolder.size()), startFolder.data()));
   brindle_edit::EditorWindow editor;
   // The command dialogs' "?" buttons find Hilfe.chm in the current directory.
   SetCurrentDirectoryW(brindle_edit::ExecutableFolder().c_str());
-  if (!editor.Create(script, showCommand)) return 1;
+  if (!editor.Create(script, showCommand, startFolder)) return 1;
   return editor.Run();
 }

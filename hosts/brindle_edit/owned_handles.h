@@ -23,6 +23,7 @@ struct KernelHandleRelease {
 };
 
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
+using OwnedBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectRelease>;
 using OwnedAccelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorRelease>;
 using OwnedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryRelease>;
 // For handles whose failure value is null; CreateFile's is not (see script_file.cpp).

@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "hosts/brindle_edit/line_insertion.h"
 #include "hosts/brindle_edit/script_file.h"
@@ -185,6 +186,48 @@ bool ScriptEdit::FindNext(const std::wstring& what, DWORD flags) {
     return false;
   Select(find.chrgText.cpMin, find.chrgText.cpMax);
   return true;
+}
+
+bool ScriptEdit::ReplaceSelection(const std::wstring& what, const std::wstring& text, DWORD flags) {
+  const std::wstring selected = SelectedText();
+  const bool same = CompareStringOrdinal(selected.c_str(), static_cast<int>(selected.size()), what.c_str(),
+                                         static_cast<int>(what.size()), (flags & FR_MATCHCASE) ? FALSE : TRUE) == CSTR_EQUAL;
+  if (what.empty() || !same) return false;
+  const CHARRANGE selection = Selection();
+  ReplaceRange(selection.cpMin, selection.cpMax, text);
+  return true;
+}
+
+int ScriptEdit::ReplaceAll(const std::wstring& what, const std::wstring& text, DWORD flags) {
+  if (what.empty()) return 0;
+  std::vector<CHARRANGE> matches;
+  FINDTEXTEXW find = {};
+  find.lpstrText = what.c_str();
+  for (find.chrg = {0, -1}; SendMessageW(control_, EM_FINDTEXTEXW, FR_DOWN | (flags & (FR_MATCHCASE | FR_WHOLEWORD)),
+                                          reinterpret_cast<LPARAM>(&find)) >= 0;
+       find.chrg = {find.chrgText.cpMax, -1})
+    matches.push_back(find.chrgText);
+  if (matches.empty()) return 0;
+  // One replacement from the first match to the end of the last: one undo step.
+  const LONG first = matches.front().cpMin;
+  const std::wstring before = Range(first, matches.back().cpMax);
+  std::wstring after;
+  LONG done = first;
+  for (const CHARRANGE& match : matches) {
+    after.append(before, static_cast<std::size_t>(done - first), static_cast<std::size_t>(match.cpMin - done)).append(text);
+    done = match.cpMax;
+  }
+  ReplaceRange(first, matches.back().cpMax, after);
+  const LONG end = first + static_cast<LONG>(after.size());
+  Select(end, end);
+  return static_cast<int>(matches.size());
+}
+
+int ScriptEdit::LineCount() const { return static_cast<int>(SendMessageW(control_, EM_GETLINECOUNT, 0, 0)); }
+
+void ScriptEdit::GoToLine(int number) {
+  const auto start = static_cast<LONG>(SendMessageW(control_, EM_LINEINDEX, number, 0));
+  Select(start, start);
 }
 
 }  // namespace brindle_edit

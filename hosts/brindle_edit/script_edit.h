@@ -58,6 +58,16 @@ class ScriptEdit {
   // FR_DOWN), with the find dialog's FR_MATCHCASE and FR_WHOLEWORD; false
   // when there is none.
   bool FindNext(const std::wstring& what, DWORD flags);
+  // The selection becomes `text` as one undo step, if it is `what` (in
+  // either case unless FR_MATCHCASE); false otherwise.
+  bool ReplaceSelection(const std::wstring& what, const std::wstring& text, DWORD flags);
+  // Every match of `what` (FR_MATCHCASE, FR_WHOLEWORD) becomes `text`, all
+  // of them one undo step; how many.
+  int ReplaceAll(const std::wstring& what, const std::wstring& text, DWORD flags);
+
+  int LineCount() const;
+  // The caret to the start of line `number` (from 0), in sight.
+  void GoToLine(int number);
 
  private:
   // Replaces the range as one undo step, apart from the typing around it.

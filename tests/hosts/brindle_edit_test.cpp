@@ -6,8 +6,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <shlobj.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -16,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/editor_process.h"
 #include "tests/support/library_host.h"
 #include "tests/support/tree_view.h"
 #include "tests/support/user_input.h"
@@ -23,99 +22,17 @@
 
 namespace {
 
-constexpr wchar_t Folder[] = L"C:\\BrindleEditTest";
-constexpr char FolderPath[] = "C:\\BrindleEditTest\\";
-constexpr int EditId = 100, StatusId = 101;
+using support::Editor;
+using support::EndDescendants;
+using support::RecoveryFolder;
+using support::WideText;
+constexpr const wchar_t* Folder = support::EditorFolder;
+constexpr const char* FolderPath = support::EditorFolderPath;
 
 std::string Bytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
-
-// A text of another process's window, read as wide text.
-std::wstring WideText(HWND window) {
-  const auto length = static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
-  std::wstring text(length + 1, L'\0');
-  text.resize(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return text;
-}
-
-// Ends every process started by `parent` and by those, by their ids.
-void EndDescendants(DWORD parent) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return;
-  PROCESSENTRY32W entry = {};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    if (entry.th32ParentProcessID != parent || entry.th32ProcessID == parent) continue;
-    EndDescendants(entry.th32ProcessID);
-    if (HANDLE child = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
-      TerminateProcess(child, 1);
-      CloseHandle(child);
-    }
-  }
-  CloseHandle(snapshot);
-}
-
-// Where BrindleEdit keeps its recovery copies.
-std::wstring RecoveryFolder() {
-  wchar_t appData[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  return std::wstring(appData) + L"\\BrindleEdit\\Wiederherstellung";
-}
-
-// One run of the editor on the script `name` in the test's folder (a new,
-// unnamed one for an empty name), written first unless `bytes` is null;
-// ended on every path. `atStart` answers what the editor asks before it
-// takes keys (its offer of a recovery copy).
-struct Editor {
-  explicit Editor(const std::string& name, const char* bytes = nullptr,
-                  const std::function<void(const Editor&)>& atStart = nullptr)
-      : script(FolderPath + name) {
-    if (bytes) std::ofstream(script, std::ios::binary) << bytes;
-    std::string commandLine = name.empty() ? "BrindleEdit.exe" : "BrindleEdit.exe \"" + script + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-      return;
-    window = support::WaitForWindow(((name.empty() ? "Unbenannt" : name) + " – BrindleEdit").c_str(),
-                                    support::PatienceMs, process.dwProcessId);
-    edit = GetDlgItem(window, EditId);
-    status = GetDlgItem(window, StatusId);
-    if (atStart) atStart(*this);
-    SetForegroundWindow(window);
-    // The tests type at once: a window that never takes the keys is none.
-    if (!support::WaitForKeyboardFocus(edit)) window = nullptr;
-  }
-  ~Editor() {
-    if (!process.hProcess) return;
-    EndDescendants(process.dwProcessId);
-    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-  }
-  std::wstring Text() const { return WideText(edit); }
-  bool WaitForText(const std::wstring& expected) const {
-    return support::WaitUntil([&] { return Text() == expected; });
-  }
-  // The status line's first part: the first warning, or the explanation.
-  bool WaitForStatus(const std::wstring& expected) const {
-    return support::WaitUntil([&] { return WideText(status) == expected; });
-  }
-  // Closes the window as the user would and returns the exit code.
-  DWORD Close() {
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process.hProcess, support::PatienceMs) == WAIT_OBJECT_0)
-      GetExitCodeProcess(process.hProcess, &code);
-    return code;
-  }
-
-  const std::string script;
-  PROCESS_INFORMATION process = {};
-  HWND window = nullptr, edit = nullptr, status = nullptr;
-};
 
 // Runs a command of the editor's menu by its shortcut (key 0: double-clicks
 // the text, below its end: on the last line) and works its dialog.
