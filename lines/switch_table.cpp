@@ -19,7 +19,14 @@ SwitchMatch MatchSwitch(std::span<const Switch> table, std::string_view given) {
 void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::span<bool> checked,
                     std::span<std::string> values, LineFrame& frame) {
   std::size_t at = word.at;
-  for (std::string_view given : Switches(word.text)) {
+  // A word with quotes or carets is not taken apart: its pieces would lose
+  // them ("/x"a  b/f" is one argument to the command, with two blanks in it).
+  const bool plain = word.written == word.text;
+  const auto keep = [&](std::string_view given) {
+    if (plain) frame.KeepSwitch(given, at);
+    else frame.Keep(word, "");
+  };
+  for (std::string_view given : plain ? Switches(word.text) : std::vector<std::string_view>{word.text}) {
     const SwitchMatch match = MatchSwitch(table, given);
     const auto box = static_cast<std::size_t>(match.index);
     std::string& value = box < values.size() ? values[box] : values[0];
@@ -27,7 +34,7 @@ void ReadSwitchWord(std::span<const Switch> table, const Argument& word, std::sp
     // nothing, another value or the form without one ("/l" beside "/l:4096")
     // stays as it stood.
     if (match.index < 0 || box >= checked.size() || (checked[box] && value != match.value)) {
-      frame.KeepSwitch(given, at);
+      keep(given);
     } else if (!checked[box]) {
       if (!match.value.empty()) frame.remarks.Keep(at, Wording().Quote(given));
       value = match.value;

@@ -122,6 +122,7 @@ TEST(LineModels, ALineOfAnOldScriptKeepsItsMeaningOrTheNoticeSaysWhatChanges) {
       {"chkdsk", "CHKDSK.EXE /R c:\\ /x/F", "chkdsk C: /f /r /x", ""},
       {"chkdsk", "chkdsk q: /L:4096 /x/b 2>nul", "chkdsk q: /l:4096 /b 2>nul",
        "/x entfällt, solange /l gewählt ist; bleibt: Laufwerk „q:“ (fehlt hier), „/L:4096“, „/b“, Umleitung „2>nul“"},
+      {"chkdsk", "chkdsk C: /f \"/x  a\"/r", "chkdsk C: /f \"/x  a\"/r", "Bleibt: „\"/x  a\"/r“"},  // one argument
       {"chkdsk", "chkdsk C:\\Daten /f C:", "chkdsk C:\\Daten /f C:", "Bleibt: Datenträger „C:\\Daten“, „C:“"},
       {"xcopy", "xcopy C: D: /E", "xcopy C: D: /E", "Bleibt: Quelle „C:“, Ziel „D:“"},
       {"xcopy", "xcopy C:\\Daten D:\\Neu /i /s", "xcopy \"C:\\Daten\\*.*\" D:\\Neu /S /I",
