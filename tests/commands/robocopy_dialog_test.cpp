@@ -65,7 +65,10 @@ TEST_F(RobocopyDialog, EveryBoxAndFieldReachesTheLine) {
     // A number or names typed tick their box.
     const std::pair<int, const char*> typed[] = {{Lev, "2"},  {26, "1000"}, {27, "10"}, {28, "30"}, {29, "1"},
                                                  {Xf, "*.tmp \"alte datei.bak\""}, {Xd, "Temp"}, {R, "3"}, {W, "5"}, {Mt, "8"}};
-    for (const auto& [option, text] : typed) SetControlText(dialog, FirstField + option, text);
+    for (const auto& [option, text] : typed) {
+      SetControlText(dialog, FirstField + option, text);
+      EXPECT_TRUE(Shows(dialog, option, true, true)) << option;
+    }
     for (int option = J; option < 26; ++option) Toggle(dialog, FirstBox + option);
     SetControlText(dialog, LogFile, "C:\\Log Dateien\\robo.log");
     EXPECT_TRUE(Shows(dialog, Log, true, true));

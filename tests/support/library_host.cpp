@@ -94,6 +94,10 @@ void SetControlText(HWND dialog, int gadget, const std::string& text) {
   HWND control = GetDlgItem(dialog, gadget);
   ASSERT_NE(control, nullptr) << "gadget " << gadget;
   SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  // The change reaches the dialog while it waits for a message; a posted one
+  // makes it take the change at once (a user's keys would), before another
+  // text sent from here could take its place.
+  PostMessageA(dialog, WM_NULL, 0, 0);
   ASSERT_EQ(WindowText(control), text);
 }
 
