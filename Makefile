@@ -33,8 +33,8 @@ test: setup
 	@$(MAKE) --no-print-directory build test-native test-binaries test-wine test-wine64 test-package test-64bit-only
 	@$(step) end
 
-# The soak at full length, 1,000 calls over the five dialogs in one process,
-# against each build this machine runs (make test runs it with 144 calls).
+# The soak at full length, 1,000 calls over the six dialogs in one process,
+# against each build this machine runs (make test runs it with 72 calls).
 soak: BRINDLE_TEST_STEPS = $(BUILD)/soak-steps.txt
 soak: setup
 	@$(step) begin

@@ -3,8 +3,8 @@
 // process holds afterwards is what it held before.
 //
 // BRINDLE_SOAK_CALLS sets the number of calls: `make soak` makes 1,000,
-// `make test` 144 by default. Each half of 72 has every dialog with every
-// ending four times, so a window, handle, thread, heap byte or drawing
+// `make test` 72 by default. Each half of 36 has every dialog with every
+// ending twice, so a window, handle, thread, heap byte or drawing
 // object lost by any one of them shows in either; the thousand also find
 // what is lost more rarely.
 #include <gtest/gtest.h>
@@ -91,7 +91,7 @@ TEST(Soak, ManyCallsOverTheDialogsLeaveTheProcessAsItWas) {
   if (GetDriveTypeA("D:\\") != DRIVE_FIXED) GTEST_SKIP() << "needs the test drives (scripts/test-drives.sh)";
   char asked[16] = {};
   GetEnvironmentVariableA("BRINDLE_SOAK_CALLS", asked, sizeof asked);
-  const int calls = std::atoi(asked) >= 36 ? std::atoi(asked) / 2 * 2 : 144;
+  const int calls = std::atoi(asked) >= 36 ? std::atoi(asked) / 2 * 2 : 72;
   ClassNames classNames(static_cast<std::size_t>(calls));
   HINSTANCE module = nullptr;
   support::ResourceCounts beforeLoad, start, middle, end, afterUnload;
