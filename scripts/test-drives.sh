@@ -25,7 +25,13 @@ wine=${WINE:-wine}  # the prefix's own loader (see wine-session.sh)
 down() {
   for letter in a d e f g h i j; do rm -f "$devices/$letter:" "$devices/$letter::"; done
   if [ -f "$loops" ]; then
-    while read -r device; do losetup -d "$device" 2>/dev/null || true; done <"$loops"
+    # A list left by a session that died may name devices that another
+    # session has taken since: only those still backed by our images go.
+    while read -r device; do
+      case $(losetup -n -O BACK-FILE "$device" 2>/dev/null) in
+        "$drives"/fat*.img) losetup -d "$device" 2>/dev/null || true ;;
+      esac
+    done <"$loops"
     rm -f "$loops"
   fi
   "$wine" reg delete "$registry" /v f: /f >/dev/null 2>&1 || true
