@@ -8,10 +8,14 @@
 .PHONY: run test soak setup build build-native build-windows build-windows64 test-native test-binaries test-wine \
         test-wine64 test-64bit-only soak-wine soak-wine64 demo package test-package benchmark clean
 
-# Two Wine sessions at once would fight over the display and the prefix's
-# test drives, so targets run one at a time even under make -j; each build
-# runs its own compilers in parallel.
+# Targets run one at a time even under make -j (each build runs its own
+# compilers in parallel): two Wine sessions of one prefix would fight over
+# its server and test drives. make test runs the 32-bit and the 64-bit lane
+# side by side, each with its own prefixes, displays and drives, after
+# building everything once; within the lanes BRINDLE_BUILT=1 keeps the
+# targets from building again, so that no tree is built twice at once.
 .NOTPARALLEL:
+built_or = $(if $(BRINDLE_BUILT),,$(1))
 
 BUILD := build
 JOBS ?= $(shell nproc)
@@ -30,7 +34,9 @@ test: BRINDLE_TEST_STEPS = $(BUILD)/test-steps.txt
 test: setup
 	@scripts/machine.sh describe
 	@$(step) begin
-	@$(MAKE) --no-print-directory build test-native test-binaries test-wine test-wine64 test-package test-64bit-only
+	@$(MAKE) --no-print-directory build test-binaries test-package
+	@BRINDLE_BUILT=1 MAKE='$(MAKE)' scripts/side-by-side.sh \
+	  32-bit 'test-native test-wine' 64-bit 'test-wine64 test-64bit-only'
 	@$(step) end
 
 # The soak at full length, 1,000 calls over the six dialogs in one process,
@@ -38,7 +44,8 @@ test: setup
 soak: BRINDLE_TEST_STEPS = $(BUILD)/soak-steps.txt
 soak: setup
 	@$(step) begin
-	@$(MAKE) --no-print-directory soak-wine soak-wine64
+	@$(MAKE) --no-print-directory build-windows build-windows64
+	@BRINDLE_BUILT=1 MAKE='$(MAKE)' scripts/side-by-side.sh 32-bit soak-wine 64-bit soak-wine64
 	@$(step) end "make soak"
 
 setup:
@@ -61,17 +68,17 @@ build-native:
 	@[ -f $(BUILD)/native/CMakeCache.txt ] || cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(BUILD)/native -j $(JOBS)
 
-test-native: build-native
+test-native: $(call built_or,build-native)
 	@$(step) run "native tests" ctest --test-dir $(BUILD)/native --output-on-failure -j $(JOBS)
 
 # Both builds as a host receives them, checked without running them.
-test-binaries: build-windows build-windows64
+test-binaries: $(call built_or,build-windows build-windows64)
 	@$(step) run "binaries of both builds" sh -c '\
 	  scripts/check-binary.sh pei-i386 $(addprefix $(BUILD)/windows/,Brindlework.dll brindle.exe BrindleEdit.exe) && \
 	  scripts/check-binary.sh pei-x86-64 $(addprefix $(BUILD)/windows64/,Brindlework.dll brindle.exe BrindleEdit.exe)'
 
 # The dialogs share one X display, so the GUI tests run one at a time.
-test-wine: build-windows
+test-wine: $(call built_or,build-windows)
 	@if scripts/machine.sh runs-32bit; then \
 	  $(step) run "GUI suite 32-bit" scripts/wine-session.sh --xvfb --test-drives \
 	    ctest --test-dir $(BUILD)/windows --output-on-failure -j 1; \
@@ -80,11 +87,11 @@ test-wine: build-windows
 	fi
 
 # The same suite against the 64-bit build, in a 64-bit prefix of its own.
-test-wine64: build-windows64
+test-wine64: $(call built_or,build-windows64)
 	@$(step) run "GUI suite 64-bit" scripts/wine-session.sh --win64 --xvfb --test-drives \
 	  ctest --test-dir $(BUILD)/windows64 --output-on-failure -j 1
 
-soak-wine: build-windows
+soak-wine: $(call built_or,build-windows)
 	@if scripts/machine.sh runs-32bit; then \
 	  BRINDLE_SOAK_CALLS=1000 $(step) run "soak 32-bit" scripts/wine-session.sh --xvfb --test-drives \
 	    ctest --test-dir $(BUILD)/windows -R '^Soak\.' --output-on-failure; \
@@ -92,13 +99,13 @@ soak-wine: build-windows
 	  $(step) skip "soak 32-bit" "$$(scripts/machine.sh why-not)"; \
 	fi
 
-soak-wine64: build-windows64
+soak-wine64: $(call built_or,build-windows64)
 	@BRINDLE_SOAK_CALLS=1000 $(step) run "soak 64-bit" scripts/wine-session.sh --win64 --xvfb --test-drives \
 	  ctest --test-dir $(BUILD)/windows64 -R '^Soak\.' --output-on-failure
 
 # The path of a machine that runs no 32-bit programs, taken on every machine:
 # the 32-bit suite is skipped, and the main job's demo runs on the 64-bit build.
-test-64bit-only: build-windows64
+test-64bit-only: $(call built_or,build-windows64)
 	@$(step) run "64-bit-only path with the demo" scripts/check-64bit-only.sh
 
 # The scripted demo even with a display: all six dialogs and the editor, screenshots in build/screenshots/.
