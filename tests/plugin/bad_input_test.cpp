@@ -152,6 +152,10 @@ TEST(BadInput, AnAllocationThatFailsEndsTheCallNotTheHost) {
   const ResourceCounts before = CountResources();
   const CommandResult failed = library.Call(Echo, [&](HWND dialog) {
     SetControlText(dialog, TextField, pasted);
+    // The pasted text shown before the space runs out: Wine's edit control
+    // lays out a line's whole text when it paints it, and a paint left for
+    // after the squeeze (a busy machine) would end the process in Wine.
+    RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const AddressSpaceSqueeze squeeze;
     ClickGadget(dialog, Echo.add);
     EXPECT_TRUE(WaitForWindowGone(dialog));
