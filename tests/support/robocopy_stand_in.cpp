@@ -6,7 +6,9 @@
 // code that line starts with. The line's further numbers: how many new files
 // to list then, as robocopy lists them (a listing of any length), and 1 to
 // start a copy of itself that waits, before it writes anything, and to wait
-// too at the end instead of ending: a process tree that only its end ends.
+// too halfway through the listing instead of going on: a process tree that
+// only its end ends, cancelled while its listing is unfinished however
+// quickly the files were listed up to there.
 #include <windows.h>
 
 #include <cstdio>
@@ -68,8 +70,8 @@ int main() {
   std::string files;
   for (long i = 1; i <= count; ++i) {
     files += "\t    New File  \t\t      12\tdatei" + std::to_string(i) + ".txt\r\n";
-    if (files.size() > 60000 || i == count) Write(std::exchange(files, {}));
+    if (files.size() > 60000 || i == count || (hold && i == count / 2)) Write(std::exchange(files, {}));
+    if (hold && i == count / 2) Sleep(INFINITE);
   }
-  if (hold) Sleep(INFINITE);
   return code;
 }
