@@ -34,6 +34,12 @@ INPUT MouseAt(POINT screen, DWORD flags) {
   return input;
 }
 
+// How long the focus must stay before keys follow. Wine 8 learns of the
+// activation from the X server as well, later on a busy machine, and then
+// sets its keys to what the X server holds: a modifier pressed before that
+// is let go again, and Ctrl+H types "h" (seen with a window just activated).
+constexpr DWORD SettleMs = 250;
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -140,16 +146,22 @@ bool DragCaption(HWND window, int dx, int dy) {
   auto moving = [&] { return GetGUIThreadInfo(thread, &info) && (info.flags & GUI_INMOVESIZE); };
   MoveTo(from);
   Send({MouseAt(from, MOUSEEVENTF_LEFTDOWN)});
-  WaitUntil(moving);  // the system's move loop has taken over the mouse
+  if (!WaitUntil(moving)) return false;  // the system's move loop has taken over the mouse
   MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
   MoveTo(to);
   Send({MouseAt(to, MOUSEEVENTF_LEFTUP)});
   lastPoint = to;
   lastTime = GetTickCount64();
+  // Moved, but not always all the way: Wine 8 turns each move into a pointer
+  // warp on the X server, whose motion events reach the window's thread late
+  // on a busy machine, and a late one of the halfway point can take the place
+  // of the last move before the button is up (seen: the window halfway).
   return WaitUntil([&] {
     RECT now;
     GetWindowRect(window, &now);
-    return !moving() && now.left == before.left + dx && now.top == before.top + dy;
+    const int movedX = now.left - before.left, movedY = now.top - before.top;
+    return !moving() && (movedX || movedY) && movedX * dx >= 0 && movedY * dy >= 0 && std::abs(movedX) <= std::abs(dx) &&
+           std::abs(movedY) <= std::abs(dy);
   });
 }
 
@@ -197,8 +209,14 @@ std::string KeyboardState(HWND window) {
 }
 
 bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs) {
+  ULONGLONG since = 0;
   return WaitUntil([&] {
-    return GetForegroundWindow() == GetAncestor(control, GA_ROOT) && FocusIn(control) == control;
+    if (GetForegroundWindow() != GetAncestor(control, GA_ROOT) || FocusIn(control) != control) {
+      since = 0;
+      return false;
+    }
+    if (!since) since = GetTickCount64();
+    return GetTickCount64() - since >= SettleMs;
   }, timeoutMs);
 }
 

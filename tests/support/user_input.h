@@ -45,8 +45,9 @@ void DoubleClick(HWND window, bool rightButton = false);
 void ClickAt(POINT screen, bool rightButton = false);  // a right click with rightButton
 // `count` quick left clicks at a screen point: 2 a double, 3 a triple click.
 void ClicksAt(POINT screen, int count);
-// Drags a window by its caption by (dx, dy), each step once the window's
-// thread has taken the one before; whether the window arrived there.
+// Drags a window by its caption towards (dx, dy), each step once the
+// window's thread has taken the one before; whether the system's move loop
+// took the drag and moved the window that way, by at most (dx, dy).
 bool DragCaption(HWND window, int dx, int dy);
 // The middle of the close box that Wine draws on an unmanaged window.
 POINT CloseBoxPoint(HWND window);
@@ -61,8 +62,9 @@ HWND FocusIn(HWND window);
 // Where the keys go and which modifiers are held, for a failure message.
 std::string KeyboardState(HWND window);
 // Waits until `control` holds the keyboard focus inside the foreground
-// window. Keys sent before that go to whichever window was in front: a
-// program just started may show its window well before it is activated.
+// window, and has held it for a moment. Keys sent before that go to
+// whichever window was in front: a program just started may show its window
+// well before it is activated.
 bool WaitForKeyboardFocus(HWND control, DWORD timeoutMs = PatienceMs);
 
 // A text read by its length, from any thread.
