@@ -114,7 +114,6 @@ TEST(LineModels, ALineOfAnOldScriptKeepsItsMeaningOrTheNoticeSaysWhatChanges) {
       {"color", "color 1G", "color 9F", "Keine Farben „1G“: 9F gewählt"},
       {"color", "color 0a 1&cls", "color 0A 1&cls", "Bleibt: „1“, Folgebefehl „&cls“"},
       {"color", "color 2>nul", "color 9F 2>nul", "Ohne Farben in der Zeile: 9F gewählt; bleibt: Umleitung „2>nul“"},
-      {"color", "color 2>nul", "color 9F 2>nul", "Ohne Farben in der Zeile: 9F gewählt; bleibt: Umleitung „2>nul“"},
       {"echo", "echo.2>nul", "echo.2>nul", "Bleibt: „echo.“ vor dem Text"},  // 2 is text, not a stream
       {"color", "color/?", "color 9F /?", "Ohne Farben in der Zeile: 9F gewählt; bleibt: „/?“"},
       {"chkdsk", "chkdsk C: /f /l", "chkdsk C: /l", "/f entfällt, solange /l gewählt ist"},
